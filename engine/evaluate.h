@@ -22,7 +22,7 @@ class cEvaluate {
 public:
     // Deeper nesting of function calls raises the "Out of stack space" fault
     // instead of exhausting the thread's stack.
-    static constexpr int kMaxNesting = 2000;
+    static constexpr int kMaxNesting = 1000;
 
     explicit cEvaluate(const EvaluationContext& context) noexcept : cEvaluate(context, 0) {}
 
