@@ -1,0 +1,90 @@
+#include "tests/engine/engine_test_support.h"
+
+namespace vantor::test {
+namespace {
+
+constexpr std::size_t kLongestText = 32766;
+
+std::string repeated(std::string_view piece, std::size_t times)
+{
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
+// The text is measured after its blanks are removed.
+TEST(TextLimit, LongestTextEvaluatesAndOneMoreCharacterOverflows)
+{
+    const std::string ones = "1" + repeated("+1", 16382); // a sum of 16383 ones, padded with zeros below
+    EXPECT_EQ(evaluateIn(kDegrees, std::string(kLongestText - ones.size(), '0') + ones), yields("16383"));
+    EXPECT_EQ(evaluateIn(kDegrees, std::string(kLongestText + 1 - ones.size(), '0') + ones),
+              faults(FaultKind::Overflow));
+    EXPECT_EQ(evaluateIn(kDegrees, ones + std::string(40000, ' ')), yields("16383"));
+}
+
+struct GrowthRow {
+    const char* name;
+    const char* head; // grows by the given number of characters on its way
+    std::size_t growth;
+    const char* value;
+};
+
+void PrintTo(const GrowthRow& row, std::ostream* os)
+{
+    *os << row.head;
+}
+
+class TextGrowth : public testing::TestWithParam<GrowthRow> {};
+
+// The head, then "+" and zeros, such that the text grows to exactly the given length.
+std::string growingText(const GrowthRow& row, std::size_t grownLength)
+{
+    const std::string head = row.head;
+    return head + "+" + std::string(grownLength - row.growth - head.size() - 1, '0');
+}
+
+TEST_P(TextGrowth, TextThatGrowsToTheLimitOverflows)
+{
+    VariableRows rows;
+    rows.row(0) = {u"x", u"123456789", u"123456789"};
+    EXPECT_EQ(evaluate(rows, growingText(GetParam(), kLongestText)), yields(GetParam().value));
+    EXPECT_EQ(evaluate(rows, growingText(GetParam(), kLongestText + 1)), faults(FaultKind::Overflow));
+}
+
+const GrowthRow kGrowth[] = {
+    {"Pi", "pi", 8, "3.14159265"},          {"ExponentExpansion", "1e1", 5, "10"},
+    {"SignRewriting", "-1", 3, "-1"},       {"NegatedPi", "-pi", 11, "-3.14159265"},
+    {"VariableValue", "x", 8, "123456789"},
+};
+INSTANTIATE_TEST_SUITE_P(Substitutions, TextGrowth, testing::ValuesIn(kGrowth), RowName{});
+
+std::string nested(std::string_view opening, std::size_t depth, std::string_view inner)
+{
+    return repeated(opening, depth) + std::string(inner) + std::string(depth, ')');
+}
+
+TEST(Nesting, FiveHundredLevelsEvaluate)
+{
+    EXPECT_EQ(evaluateIn(kDegrees, nested("abs(", 500, "-1")), yields("1"));
+    EXPECT_EQ(evaluateIn(kDegrees, nested("round(", 500, "2.5")), yields("2"));
+    EXPECT_EQ(evaluateIn(kDegrees, nested("sin(", 500, "0")), yields("0"));
+    EXPECT_EQ(evaluateIn(kDegrees, nested("(", 500, "2") + "*3"), yields("6"));
+    EXPECT_EQ(evaluateIn(kDegrees, nested("-(", 500, "1")), yields("1"));
+}
+
+// The deepest nesting that fits in the longest text evaluates or runs out of
+// stack space; it never brings the process down.
+TEST(Nesting, DeepestNestingThatFitsEvaluatesOrRunsOutOfStackSpace)
+{
+    for (const std::string& text :
+         {nested("abs(", (kLongestText - 1) / 5, "1"), nested("(", (kLongestText - 1) / 2, "1")}) {
+        ASSERT_LE(text.size(), kLongestText);
+        const Outcome outcome = evaluateIn(kDegrees, text);
+        EXPECT_TRUE(outcome == yields("1") || outcome == faults(FaultKind::OutOfStackSpace))
+            << testing::PrintToString(outcome);
+    }
+}
+
+} // namespace
+} // namespace vantor::test
