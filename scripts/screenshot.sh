@@ -1,0 +1,47 @@
+#!/bin/sh
+# Runs inside an X server (make screenshot starts one with xvfb-run): types an
+# expression with two variables into Vantor, presses "=", opens the function
+# list and the scratch pad, and writes PNGs of what the screen shows.
+#   scripts/screenshot.sh VANTOR_BINARY OUTPUT_PREFIX
+set -eu
+binary=$1
+prefix=$2
+
+"$binary" &
+app=$!
+trap 'kill $app 2>/dev/null || true' EXIT
+
+main=$(xdotool search --sync --name '^Vantor$' | head -n 1)
+xdotool windowfocus --sync "$main"
+sleep 0.5
+
+# Row 0: r = 1.5; row 1: h = 2^10 (Enter computes each row).
+xdotool key Tab && xdotool type --delay 30 r
+xdotool key Tab && xdotool type --delay 30 1.5 && xdotool key Return
+xdotool key Tab Tab && xdotool type --delay 30 h
+xdotool key Tab && xdotool type --delay 30 '2^10' && xdotool key Return
+# Back to the expression box, and "=".
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
+xdotool type --delay 30 'pi*r^2 + h/4'
+sleep 0.3
+import -window "$main" "$prefix-typed.png"
+xdotool key Return
+sleep 0.3
+import -window "$main" "$prefix.png"
+
+# The side windows, each moved beside the main window (there is no window manager to place them).
+scale=${QT_SCALE_FACTOR:-1}
+click() { # button centre in unscaled pixels
+    xdotool mousemove --window "$main" "$(($1 * scale))" "$(($2 * scale))" click 1
+}
+menu=$(( $(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p') / scale - 322 ))
+click 64 $((menu + 294))
+functions=$(xdotool search --sync --name '^Functions$' | head -n 1)
+xdotool windowmove "$functions" $((270 * scale)) 0
+click 224 $((menu + 254))
+pad=$(xdotool search --sync --name '^Form1$' | head -n 1)
+xdotool windowmove "$pad" $((270 * scale)) $((100 * scale))
+xdotool windowfocus --sync "$pad"
+xdotool type --delay 30 'area for r = 1.5'
+sleep 0.5
+import -window root -crop "$((500 * scale))x$((345 * scale))+0+0" "$prefix-windows.png"

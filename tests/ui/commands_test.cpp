@@ -1,0 +1,246 @@
+// What the keypad, the keyboard and the result command do to the boxes.
+
+#include "ui_fixture.h"
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keypadAppendsItsCaption();
+    void clearResetsOnlyTheExpression();
+    void keypadKeepsCaretAndSelection();
+    void enterInTheExpressionRunsTheResultCommand();
+    void enterInARowComputesThatRowOnly();
+    void otherKeysReachTheBoxesUntouched();
+    void resultCommandRecomputesNamedRows();
+    void resultCommandContinuesFromAResult();
+    void rowInErrorMakesVariablesFailUntilRecomputed();
+    void staleRowWhoseExpressionNowFailsGivesError();
+    void renamingARowResetsItsExpression();
+    void angleSwitchDecidesTheUnit();
+    void faultIsShownAndNothingFurtherIsWritten();
+    void faultInARowLeavesLaterRowsAlone();
+};
+
+void CommandsTest::keypadAppendsItsCaption()
+{
+    WindowFixture fixture;
+    const QStringList keys{
+        "c5", "cPlus0",        "c1",      "cDot", "c2",         "cMultiply", "cLeftBracket", "c9", "cMinus",
+        "c8", "cRightBracket", "cDivide", "c7",   "cRemainder", "c6",        "cPower",       "c3", "c4",
+        "c0"};
+    for (const QString& key : keys)
+        fixture.click(key);
+    QCOMPARE(fixture.text("tExpression"), "05+1.2*(9-8)/7%6^340");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "5.17142857142857");
+}
+
+void CommandsTest::clearResetsOnlyTheExpression()
+{
+    WindowFixture fixture;
+    fixture.setRow(0, "a", "2", "2");
+    fixture.click("c7");
+    fixture.click("cClear");
+    QCOMPARE(fixture.text("tExpression"), "0");
+    fixture.click("cMinus");
+    fixture.click("c3");
+    QCOMPARE(fixture.text("tExpression"), "0-3");
+    QCOMPARE(fixture.text("tVariableName0"), "a");
+    QCOMPARE(fixture.text("tVariableResult0"), "2");
+}
+
+void CommandsTest::keypadKeepsCaretAndSelection()
+{
+    WindowFixture fixture;
+    QLineEdit* expression = fixture.box("tExpression");
+    expression->setText("12345");
+    expression->setSelection(1, 2);
+    fixture.click("c9");
+    QCOMPARE(expression->text(), "123459");
+    QCOMPARE(expression->selectedText(), "23");
+    expression->setCursorPosition(2);
+    fixture.click("cPlus0");
+    QCOMPARE(expression->cursorPosition(), 2);
+}
+
+void CommandsTest::enterInTheExpressionRunsTheResultCommand()
+{
+    WindowFixture fixture;
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        fixture.box("tExpression")->setText("2+3");
+        fixture.press("tExpression", enter);
+        QCOMPARE(fixture.text("tExpression"), "5");
+    }
+    fixture.box("tExpression")->clear();
+    fixture.press("tExpression");
+    QCOMPARE(fixture.text("tExpression"), "Error. No Text");
+    QVERIFY(fixture.messages.empty());
+}
+
+void CommandsTest::enterInARowComputesThatRowOnly()
+{
+    WindowFixture fixture;
+    fixture.setRow(1, "a", "5", "old");
+    fixture.box("tVariableExpression2")->setText("4*2");
+    fixture.press("tVariableExpression2");
+    QCOMPARE(fixture.text("tVariableResult2"), "8"); // a row with no name is computed all the same
+    QCOMPARE(fixture.text("tVariableResult1"), "old");
+    QCOMPARE(fixture.text("tExpression"), "0");
+
+    fixture.box("tVariableExpression1")->setText("a+1");
+    fixture.press("tVariableExpression1", Qt::Key_Enter);
+    QCOMPARE(fixture.text("tVariableResult1"),
+             "Error. Unknown Identifier"); // a row's expression cannot use variables
+}
+
+void CommandsTest::otherKeysReachTheBoxesUntouched()
+{
+    WindowFixture fixture;
+    fixture.box("tExpression")->clear();
+    fixture.type("tExpression", "Sin(#) x");
+    QCOMPARE(fixture.text("tExpression"), "Sin(#) x");
+    fixture.type("tVariableResult0", "typed\r");
+    QCOMPARE(fixture.text("tVariableResult0"), "typed");
+    fixture.press("tVariableResult0");
+    QCOMPARE(fixture.text("tVariableResult0"), "typed"); // Enter in a result box runs nothing
+}
+
+void CommandsTest::resultCommandRecomputesNamedRows()
+{
+    WindowFixture fixture;
+    fixture.setRow(0, "r", "2");
+    fixture.setRow(1, "", "2*3", "kept");
+    fixture.setRow(2, " ", "1+1");
+    fixture.box("tExpression")->setText("r*3");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "6");
+    QCOMPARE(fixture.text("tVariableResult0"), "2");
+    QCOMPARE(fixture.text("tVariableResult1"), "kept"); // a row with an empty name is skipped
+    QCOMPARE(fixture.text("tVariableResult2"), "2");    // a name of blanks counts as a name
+}
+
+void CommandsTest::resultCommandContinuesFromAResult()
+{
+    WindowFixture fixture;
+    fixture.box("tExpression")->setText("2+5");
+    fixture.click("cResult");
+    fixture.click("cPlus0");
+    QCOMPARE(fixture.text("tExpression"), "7+");
+    fixture.box("tExpression")->setText("(1");
+    fixture.click("cResult");
+    fixture.click("c5");
+    QCOMPARE(fixture.text("tExpression"), "Error. Wrong Parenthisation5");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "Error. Wrong Exponential Number");
+}
+
+void CommandsTest::rowInErrorMakesVariablesFailUntilRecomputed()
+{
+    WindowFixture fixture;
+    fixture.setRow(0, "a", "1");
+    fixture.box("tVariableExpression1")->setText("(1");
+    fixture.press("tVariableExpression1");
+    QCOMPARE(fixture.text("tVariableResult1"), "Error. Wrong Parenthisation");
+
+    fixture.box("tExpression")->setText("a+1");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "Error."); // any row in error, named or not
+    fixture.box("tExpression")->setText("2*3");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "6"); // expressions without variables are unaffected
+
+    fixture.box("tVariableExpression1")->setText("1");
+    fixture.press("tVariableExpression1");
+    fixture.box("tExpression")->setText("a+1");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "2");
+}
+
+void CommandsTest::staleRowWhoseExpressionNowFailsGivesError()
+{
+    WindowFixture fixture;
+    fixture.setRow(0, "x", "2");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tVariableResult0"), "2");
+    // The result box still shows 2, but the expression has gone bad since.
+    fixture.box("tVariableExpression0")->setText("(1");
+    fixture.box("tExpression")->setText("x+1");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "Error.");
+    QCOMPARE(fixture.text("tVariableResult0"), "Error. Wrong Parenthisation");
+
+    fixture.setRow(0, "x", "(1", "2");
+    fixture.box("tExpression")->setText("abs(x)");
+    fixture.click("cResult");
+    QCOMPARE(fixture.messages.size(), 1u);
+    QCOMPARE(fixture.messages.back().text, "Type mismatch"); // a function's argument must be a number
+    QCOMPARE(fixture.text("tExpression"), "abs(x)");
+}
+
+void CommandsTest::renamingARowResetsItsExpression()
+{
+    WindowFixture fixture;
+    fixture.setRow(0, "", "7", "7");
+    fixture.type("tVariableName0", "ab");
+    QCOMPARE(fixture.text("tVariableExpression0"), "0");
+    QCOMPARE(fixture.text("tVariableResult0"), "7"); // the result keeps its text until recomputed
+    fixture.box("tVariableExpression0")->setText("5");
+    fixture.box("tVariableName0")->clear();
+    QCOMPARE(fixture.text("tVariableExpression0"), "0");
+}
+
+void CommandsTest::angleSwitchDecidesTheUnit()
+{
+    WindowFixture fixture;
+    fixture.box("tExpression")->setText("2 + 3 * SIN(30)");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "3.49999999844557");
+    QTest::mouseClick(fixture.option("oRadians"), Qt::LeftButton);
+    fixture.box("tExpression")->setText("sin(30)");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "-0.988031624092862");
+}
+
+void CommandsTest::faultIsShownAndNothingFurtherIsWritten()
+{
+    WindowFixture fixture;
+    fixture.setRow(0, "a", "2", "old");
+    for (const auto& [expression, message] :
+         {std::pair{"1/0", "Division by zero"}, std::pair{"log(0)", "Invalid procedure call or argument"},
+          std::pair{"2)+(3", "Subscript out of range"}, std::pair{"10^400", "Overflow"}}) {
+        fixture.messages.clear();
+        fixture.box("tExpression")->setText(expression);
+        fixture.click("cResult");
+        QCOMPARE(fixture.messages.size(), 1u);
+        QCOMPARE(fixture.messages.front().title, "Vantor");
+        QCOMPARE(fixture.messages.front().text, message);
+        QCOMPARE(fixture.text("tExpression"), expression);
+        QCOMPARE(fixture.text("tVariableResult0"), "old");
+    }
+    fixture.box("tExpression")->setText("1+1");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "2"); // the program goes on
+}
+
+void CommandsTest::faultInARowLeavesLaterRowsAlone()
+{
+    WindowFixture fixture;
+    fixture.setRow(0, "a", "1", "r0");
+    fixture.setRow(1, "b", "1/0", "r1");
+    fixture.setRow(2, "c", "3", "r2");
+    fixture.box("tExpression")->setText("4");
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "4");
+    QCOMPARE(fixture.text("tVariableResult0"), "1");
+    QCOMPARE(fixture.text("tVariableResult1"), "r1");
+    QCOMPARE(fixture.text("tVariableResult2"), "r2");
+    QCOMPARE(fixture.messages.size(), 1u);
+
+    fixture.press("tVariableExpression1");
+    QCOMPARE(fixture.text("tVariableResult1"), "r1");
+    QCOMPARE(fixture.messages.size(), 2u);
+}
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"

@@ -1,0 +1,403 @@
+#include "ui/fvantor.h"
+
+#include "engine/evaluate.h"
+#include "engine/fault.h"
+#include "ui/ffunction.h"
+#include "ui/fscribbling_pad.h"
+#include "ui/geometry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vantor::ui {
+
+namespace {
+
+constexpr int kKeyEnter = 13;
+
+// The 23 keypad buttons: name, caption, and cell in the grid of six columns
+// and four rows. The top cell of the last column holds the angle switch.
+struct KeypadKey {
+    const char* name;
+    const char* caption;
+    int row;
+    int column;
+};
+
+constexpr KeypadKey kKeypad[] = {
+    {"c1", "1", 0, 0},         {"c2", "2", 0, 1},           {"c3", "3", 0, 2},
+    {"cDot", ".", 0, 3},       {"cMultiply", "*", 0, 4},    {"c4", "4", 1, 0},
+    {"c5", "5", 1, 1},         {"c6", "6", 1, 2},           {"cPlus0", "+", 1, 3},
+    {"cDivide", "/", 1, 4},    {"cClear", "CR", 1, 5},      {"c7", "7", 2, 0},
+    {"c8", "8", 2, 1},         {"c9", "9", 2, 2},           {"cMinus", "-", 2, 3},
+    {"cRemainder", "%", 2, 4}, {"cMemory", "M", 2, 5},      {"c0", "0", 3, 0},
+    {"cFunction", "Fn", 3, 1}, {"cLeftBracket", "(", 3, 2}, {"cRightBracket", ")", 3, 3},
+    {"cPower", "^", 3, 4},     {"cResult", "=", 3, 5},
+};
+
+// The order in which Tab visits the controls after the expression box and the
+// variable table; not the visual order of the keypad.
+constexpr const char* kFocusOrderAfterTable[] = {
+    "cResult",
+    "c1",
+    "c3",
+    "c2",
+    "cPlus0",
+    "c4",
+    "c5",
+    "c6",
+    "cMinus",
+    "c7",
+    "c8",
+    "c9",
+    "cMultiply",
+    "cDot",
+    "cClear",
+    "cMemory",
+    "c0",
+    "cLeftBracket",
+    "cRightBracket",
+    "cPower",
+    "cFunction",
+    "cDivide",
+    "cRemainder",
+    "oRadians",
+    "oDegrees",
+};
+
+constexpr const char* kContentText = "Enter the different numbers and operate on them\n"
+                                     "Wish you all success in this calculating venture";
+constexpr const char* kAboutText = "Copyright (C) 2026 the Vantor developers. All rights reserved.\n"
+                                   "                  vantor@example.org";
+
+QString indexed(const char* name, int index)
+{
+    return QString::fromLatin1(name) + QString::number(index);
+}
+
+Text toText(const QString& text)
+{
+    return text.toStdU16String();
+}
+
+// Replaces a box's text, keeping its caret and selection where they were (as
+// far as the new text reaches): no command moves them.
+void replaceText(QLineEdit* box, const QString& text)
+{
+    const int cursor = box->cursorPosition();
+    const int selectionStart = box->selectionStart();
+    const int selectionLength = box->selectionLength();
+    box->setText(text);
+    if (selectionStart >= 0 && selectionStart < text.size()) {
+        const int end = std::min<int>(selectionStart + selectionLength, static_cast<int>(text.size()));
+        // setSelection leaves the caret at the far end from its start argument.
+        if (cursor <= selectionStart)
+            box->setSelection(end, selectionStart - end);
+        else
+            box->setSelection(selectionStart, end - selectionStart);
+    } else {
+        box->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
+    }
+}
+
+QLineEdit* makeBox(QWidget* client, const QString& name, const QRect& geometry)
+{
+    auto* box = new QLineEdit(client);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    return box;
+}
+
+} // namespace
+
+fVantor::fVantor(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("fVantor");
+    setWindowTitle("Vantor");
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(twips(3750), twips(4830));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    createMenus();
+    createExpressionBox(client);
+    createVariableTable(client);
+    createKeypad(client);
+    createAngleSwitch(client);
+    setFocusOrder();
+
+    Form_Load();
+    m_expression->setFocus();
+}
+
+fVantor::~fVantor()
+{
+    delete m_functionList;
+    delete m_scratchPad;
+}
+
+void fVantor::createMenus()
+{
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->menuAction()->setObjectName("mHelp");
+    help->setObjectName("mHelpMenu");
+
+    QAction* content = help->addAction("&Content", this, &fVantor::mContent_Click);
+    content->setObjectName("mContent");
+    help->addSeparator()->setObjectName("m1");
+    QAction* about = help->addAction("&About Us", this, &fVantor::mAboutUs_Click);
+    about->setObjectName("mAboutUs");
+
+    // An item of the bar itself, with no drop-down: choosing it acts at once.
+    QAction* exit = menuBar()->addAction("&Exit", this, &fVantor::mExit_Click);
+    exit->setObjectName("mExit");
+}
+
+void fVantor::createExpressionBox(QWidget* client)
+{
+    m_expression = makeBox(client, "tExpression", twipsRect(120, 120, 3495, 645));
+    m_expression->installEventFilter(this);
+}
+
+void fVantor::createVariableTable(QWidget* client)
+{
+    // Rows 240 twips apart and boxes 285 high: neighbouring boxes overlap, so
+    // the fifteen draw as one grid.
+    for (int i = 0; i < kRows; ++i) {
+        const int top = 840 + 240 * i;
+        m_names[i] = makeBox(client, indexed("tVariableName", i), twipsRect(120, top, 735, 285));
+        m_expressions[i] = makeBox(client, indexed("tVariableExpression", i), twipsRect(840, top, 1695, 285));
+        m_results[i] = makeBox(client, indexed("tVariableResult", i), twipsRect(2520, top, 1095, 285));
+
+        connect(m_names[i], &QLineEdit::textChanged, this, [this, i] { tVariableName_Change(i); });
+        m_expressions[i]->installEventFilter(this);
+    }
+}
+
+void (fVantor::*fVantor::commandOf(const QString& name))()
+{
+    // Four keys run a command; the other nineteen append their caption.
+    if (name == u"cClear")
+        return &fVantor::cClear_Click;
+    if (name == u"cResult")
+        return &fVantor::cResult_Click;
+    if (name == u"cFunction")
+        return &fVantor::cFunction_Click;
+    if (name == u"cMemory")
+        return &fVantor::cMemory_Click;
+    return nullptr;
+}
+
+void fVantor::createKeypad(QWidget* client)
+{
+    for (const KeypadKey& key : kKeypad) {
+        auto* button = new QPushButton(QString::fromLatin1(key.caption), client);
+        button->setObjectName(key.name);
+        button->setGeometry(twipsRect(120 + 600 * key.column, 2400 + 600 * key.row, 495, 435));
+        // A focused button is pressed again by Enter as well as by Space.
+        button->setAutoDefault(true);
+        m_keypad.push_back(button);
+
+        if (const auto command = commandOf(button->objectName()))
+            connect(button, &QPushButton::clicked, this, command);
+        else
+            connect(button, &QPushButton::clicked, this,
+                    [this, caption = button->text()] { appendKey_Click(caption); });
+    }
+}
+
+void fVantor::createAngleSwitch(QWidget* client)
+{
+    auto* degreesLabel = new QLabel("D", client);
+    degreesLabel->setObjectName("lDegrees");
+    degreesLabel->setGeometry(twipsRect(3240, 2400, 255, 255));
+    auto* radiansLabel = new QLabel("R", client);
+    radiansLabel->setObjectName("lRadians");
+    radiansLabel->setGeometry(twipsRect(3240, 2640, 255, 255));
+
+    // Siblings, so one exclusive group: selecting one clears the other.
+    m_degrees = new QRadioButton(client);
+    m_degrees->setObjectName("oDegrees");
+    m_degrees->setGeometry(twipsRect(3480, 2370, 255, 255));
+    m_radians = new QRadioButton(client);
+    m_radians->setObjectName("oRadians");
+    m_radians->setGeometry(twipsRect(3480, 2610, 255, 255));
+    m_degrees->setChecked(true);
+}
+
+void fVantor::setFocusOrder()
+{
+    QList<QWidget*> order{m_expression};
+    for (int i = 0; i < kRows; ++i)
+        order << m_names[i] << m_expressions[i] << m_results[i];
+    for (const char* name : kFocusOrderAfterTable)
+        order << findChild<QWidget*>(QString::fromLatin1(name));
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+Text fVantor::variableName(int row) const
+{
+    return toText(m_names.at(static_cast<std::size_t>(row))->text());
+}
+
+Text fVantor::variableExpression(int row) const
+{
+    return toText(m_expressions.at(static_cast<std::size_t>(row))->text());
+}
+
+Text fVantor::variableResult(int row) const
+{
+    return toText(m_results.at(static_cast<std::size_t>(row))->text());
+}
+
+bool fVantor::degrees() const
+{
+    return m_degrees->isChecked();
+}
+
+bool fVantor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!enter)
+        return false;
+
+    int keyAscii = kKeyEnter;
+    if (watched == m_expression) {
+        tExpression_KeyPress(keyAscii);
+    } else {
+        for (int i = 0; i < kRows; ++i) {
+            if (watched == m_expressions[i])
+                tVariableExpression_KeyPress(i, keyAscii);
+        }
+    }
+    return keyAscii == 0;
+}
+
+void fVantor::closeEvent(QCloseEvent* event)
+{
+    // Ending the program closes every window, hidden ones included.
+    delete m_functionList;
+    delete m_scratchPad;
+    event->accept();
+    QApplication::quit();
+}
+
+void fVantor::runCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const Fault& fault) {
+        m_messageBox(this, "Vantor", QString::fromUtf8(fault.message().data(), fault.message().size()));
+    }
+}
+
+void fVantor::Form_Load()
+{
+    replaceText(m_expression, "0");
+}
+
+void fVantor::appendKey_Click(const QString& caption)
+{
+    replaceText(m_expression, m_expression->text() + caption);
+}
+
+void fVantor::cClear_Click()
+{
+    replaceText(m_expression, "0");
+}
+
+void fVantor::cResult_Click()
+{
+    runCommand([this] {
+        cEvaluate engine(*this);
+        replaceText(m_expression,
+                    QString::fromStdU16String(engine.Evaluate(toText(m_expression->text()), true)));
+        // Then every row with a name, in order; an empty name skips the row.
+        for (int i = 0; i < kRows; ++i) {
+            if (m_names[i]->text().isEmpty())
+                continue;
+            replaceText(m_results[i],
+                        QString::fromStdU16String(engine.Evaluate(toText(m_expressions[i]->text()), false)));
+        }
+    });
+}
+
+void fVantor::cFunction_Click()
+{
+    if (!m_functionList)
+        m_functionList = new fFunction;
+    m_functionList->show();
+    m_functionList->raise();
+    m_functionList->activateWindow();
+    m_functionList->PrintFunction();
+}
+
+void fVantor::cMemory_Click()
+{
+    if (!m_scratchPad)
+        m_scratchPad = new fScribblingPad;
+    if (m_scratchPad->isVisible()) {
+        m_scratchPad->hide();
+    } else {
+        m_scratchPad->show();
+        m_scratchPad->raise();
+        m_scratchPad->activateWindow();
+    }
+}
+
+void fVantor::tExpression_KeyPress(int& keyAscii)
+{
+    if (keyAscii != kKeyEnter)
+        return;
+    cResult_Click();
+    keyAscii = 0;
+}
+
+void fVantor::tVariableExpression_KeyPress(int index, int& keyAscii)
+{
+    if (keyAscii != kKeyEnter)
+        return;
+    runCommand([this, index] {
+        // A row's own expression cannot use variables.
+        const Text result = cEvaluate(*this).Evaluate(toText(m_expressions[index]->text()), false);
+        replaceText(m_results[index], QString::fromStdU16String(result));
+    });
+    keyAscii = 0;
+}
+
+void fVantor::tVariableName_Change(int index)
+{
+    replaceText(m_expressions[index], "0");
+}
+
+void fVantor::mContent_Click()
+{
+    m_messageBox(this, "Content", kContentText);
+}
+
+void fVantor::mAboutUs_Click()
+{
+    m_messageBox(this, "About Us", kAboutText);
+}
+
+void fVantor::mExit_Click()
+{
+    close();
+}
+
+} // namespace vantor::ui

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/context.h"
+#include "ui/message_box.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vantor::ui {
+
+class fFunction;
+class fScribblingPad;
+
+// The main window: the expression box, the variable table, the keypad and the
+// angle switch. It owns all data in its boxes, and lends the variable rows and
+// the angle unit to the engine while it evaluates.
+class fVantor : public QMainWindow, public EvaluationContext {
+    Q_OBJECT
+
+public:
+    explicit fVantor(QWidget* parent = nullptr);
+    ~fVantor() override;
+
+    // Replaces the modal message box, so that tests never wait on one.
+    void setMessageBox(MessageBox messageBox) { m_messageBox = std::move(messageBox); }
+
+    Text variableName(int row) const override;
+    Text variableExpression(int row) const override;
+    Text variableResult(int row) const override;
+    bool degrees() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    static constexpr int kRows = EvaluationContext::kRows;
+
+    void createMenus();
+    void createExpressionBox(QWidget* client);
+    void createVariableTable(QWidget* client);
+    void createKeypad(QWidget* client);
+    void createAngleSwitch(QWidget* client);
+    void setFocusOrder();
+    static void (fVantor::*commandOf(const QString& keyName))();
+
+    // Handlers, one for each event of a control.
+    void Form_Load();
+    void appendKey_Click(const QString& caption);
+    void cClear_Click();
+    void cResult_Click();
+    void cFunction_Click();
+    void cMemory_Click();
+    void tExpression_KeyPress(int& keyAscii);
+    void tVariableExpression_KeyPress(int index, int& keyAscii);
+    void tVariableName_Change(int index);
+    void mContent_Click();
+    void mAboutUs_Click();
+    void mExit_Click();
+
+    // Runs a command that evaluates; a fault the engine raises is shown, and
+    // the command writes nothing further.
+    void runCommand(const std::function<void()>& command);
+
+    QLineEdit* m_expression = nullptr;
+    std::array<QLineEdit*, kRows> m_names{};
+    std::array<QLineEdit*, kRows> m_expressions{};
+    std::array<QLineEdit*, kRows> m_results{};
+    QRadioButton* m_degrees = nullptr;
+    QRadioButton* m_radians = nullptr;
+    std::vector<QPushButton*> m_keypad;
+
+    QPointer<fFunction> m_functionList;
+    QPointer<fScribblingPad> m_scratchPad;
+    MessageBox m_messageBox = showModalMessage;
+};
+
+} // namespace vantor::ui
