@@ -59,7 +59,9 @@ private:
                                     std::size_t& argumentLength);
     std::optional<std::size_t> SpliceValue(Text& text, const Text& expression, std::size_t position,
                                            std::size_t nameLength) const;
-    static Expansion ExpandExponent(Text& text, std::size_t position, std::size_t mantissaFloor);
+    // The number runs no further back than first and no further on than last.
+    static Expansion ExpandExponent(Text& text, std::size_t position, std::size_t first = 0,
+                                    std::size_t last = Text::npos);
     std::optional<TokenList> Tokenise(Text& text, bool vDetectVariable) const;
     static TokenList ToPostfix(TokenList& tokens);
     static double EvaluatePostfix(const TokenList& postfix);

@@ -5,13 +5,14 @@
 
 namespace vantor {
 
-cEvaluate::Expansion cEvaluate::ExpandExponent(Text& text, std::size_t position, std::size_t mantissaFloor)
+cEvaluate::Expansion cEvaluate::ExpandExponent(Text& text, std::size_t position, std::size_t first,
+                                               std::size_t last)
 {
     // The whole number becomes one bracketed product, so that it stays one
     // operand: 2e3 becomes (2*10^3), 1.5E-05 becomes (1.5*10^(0-05)). A "+"
     // after the exponent letter, as in the 1E+15 of a substituted value, is dropped.
     std::size_t start = position;
-    while (start > mantissaFloor && isNumberChar(text[start - 1]))
+    while (start > first && isNumberChar(text[start - 1]))
         --start;
     std::size_t end = position + 1;
     bool negative = false;
@@ -20,7 +21,8 @@ cEvaluate::Expansion cEvaluate::ExpandExponent(Text& text, std::size_t position,
         ++end;
     }
     const std::size_t digits = end;
-    while (end < text.size() && isDigit(text[end]))
+    const std::size_t limit = std::min(last, text.size());
+    while (end < limit && isDigit(text[end]))
         ++end;
 
     Text piece = u"(";
@@ -72,25 +74,21 @@ std::optional<TokenList> cEvaluate::Tokenise(Text& text, bool vDetectVariable) c
         }
 
         if (isExponentLetter(c) && pos > 0) {
-            if (!isDigit(text[pos - 1])) {
+            // A substituted value is closed on both sides: a number in it
+            // ends at its edge, and none outside reaches into it.
+            const bool inValue = valueEnd != Text::npos && pos < valueEnd;
+            const std::size_t first = inValue ? valueStart : valueEnd != Text::npos ? valueEnd : 0;
+            if (pos == first || !isDigit(text[pos - 1])) {
                 ++pos; // dropped; a number on both sides joins into one token
                 continue;
             }
-            // The mantissa is the tail of the last number token; it does not
-            // reach back across the edge of a substituted value.
-            const std::size_t floor = valueEnd != Text::npos && pos > valueEnd ? valueEnd
-                                      : valueEnd != Text::npos                 ? valueStart
-                                                                               : 0;
-            const Expansion expansion = ExpandExponent(text, pos, floor);
+            const Expansion expansion = ExpandExponent(text, pos, first, inValue ? valueEnd : Text::npos);
             Text& mantissaToken = tokens.back();
             mantissaToken.resize(mantissaToken.size() - (pos - expansion.start));
             if (mantissaToken.empty())
                 tokens.pop_back();
-            if (valueEnd != Text::npos && expansion.start < valueEnd) {
-                const std::size_t replacedEnd = expansion.start + expansion.replacedLength;
-                const std::size_t after = valueEnd > replacedEnd ? valueEnd - replacedEnd : 0;
-                valueEnd = expansion.start + expansion.length + after;
-            }
+            if (inValue)
+                valueEnd = valueEnd - expansion.replacedLength + expansion.length;
             pos = expansion.start;
             inNumber = false;
             continue;

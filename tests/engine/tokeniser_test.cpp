@@ -11,6 +11,7 @@ VariableRows tokenRows()
     rows.row(1) = {u"ab", u"2", u"2"};
     rows.row(2) = {u"x", u"2*3", u"6"};
     rows.row(3) = {u"big", u"10^15", u"1E+15"};
+    rows.row(4) = {u"x9", u"7", u"7"};
     return rows;
 }
 
@@ -69,7 +70,7 @@ class Substitutions : public testing::TestWithParam<ExpressionRow> {};
 TEST_P(Substitutions, Evaluate)
 {
     VariableRows rows = tokenRows();
-    rows.row(4) = {u"y", u"1/100000", u"1E-05"};
+    rows.row(1) = {u"y", u"1/100000", u"1E-05"};
     EXPECT_EQ(evaluate(rows, GetParam().expression), GetParam().expected);
 }
 
@@ -93,6 +94,10 @@ const ExpressionRow kSubstitutions[] = {
     {"NumberBeforeFunction", "2abs(3)", faults(FaultKind::Subscript)},
     {"NumberBeforeVariable", "2x", faults(FaultKind::Subscript)},
     {"VariableBeforeExponentNumber", "x1e3", faults(FaultKind::Subscript)},
+    {"VariableValueIsNoMantissa", "x9e3", faults(FaultKind::Subscript)},
+    {"DigitsAfterLargeValue", "fac(18)2", faults(FaultKind::Subscript)},
+    {"DigitsAfterSmallValue", "1/fac(18)5", faults(FaultKind::Subscript)},
+    {"DigitsAfterSmallVariable", "y5", faults(FaultKind::Subscript)},
     {"VariableBesideItself", "xx", faults(FaultKind::Subscript)},
     {"TwoDecimalPoints", "1.2.3", faults(FaultKind::TypeMismatch)},
     {"TwoDecimalPointsInBrackets", "2*(1.2.3)", faults(FaultKind::TypeMismatch)},
