@@ -7,17 +7,41 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # What building and testing need on a fresh Debian 12.
-PACKAGES := g++ make cmake libgtest-dev qt6-base-dev fonts-dejavu-core
+PACKAGES := g++ make cmake libgtest-dev qt6-base-dev fonts-dejavu-core \
+            clang libclang-rt-14-dev valgrind
 # What make screenshot needs besides: an X server of its own and a way to type into it.
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 
-.PHONY: run test build configure deps screenshot clean
+SANITIZE_DIR ?= build-sanitize
+FUZZ_SECONDS ?= 300
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+.PHONY: run test test-sanitize fuzz build configure deps screenshot clean
 
 run: build
 	$(BUILD_DIR)/app/vantor
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every test again, with everything built under AddressSanitizer and
+# UndefinedBehaviorSanitizer (the fuzzer and valgrind run in make test).
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=OFF \
+	      -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS) -E vantor_eval_memcheck
+
+# The engine fuzzer for FUZZ_SECONDS; new inputs go to build/fuzz/corpus,
+# findings to build/fuzz/findings.
+fuzz: build
+	$(BUILD_DIR)/fuzz/engine_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1 \
+	    -dict=tests/fuzz/engine.dict -artifact_prefix=$(BUILD_DIR)/fuzz/findings/ \
+	    $(BUILD_DIR)/fuzz/corpus tests/fuzz/corpus
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -34,4 +58,4 @@ screenshot: build
 	xvfb-run -a -s '-screen 0 1024x768x24' scripts/screenshot.sh $(BUILD_DIR)/app/vantor docs/vantor
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

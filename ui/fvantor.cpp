@@ -17,11 +17,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace vantor::ui {
 
 namespace {
 
 constexpr int kKeyEnter = 13;
+constexpr int kUnlimited = std::numeric_limits<int>::max();
 
 // The 23 keypad buttons: name, caption, and cell in the grid of six columns
 // and four rows. The top cell of the last column holds the angle switch.
@@ -113,6 +116,7 @@ QLineEdit* makeBox(QWidget* client, const QString& name, const QRect& geometry)
     auto* box = new QLineEdit(client);
     box->setObjectName(name);
     box->setGeometry(geometry);
+    box->setMaxLength(kUnlimited); // a box holds text of any length; the engine judges it
     return box;
 }
 

@@ -185,8 +185,8 @@ void WindowsTest::tabKeyWalksFromTheExpressionThroughTheTable()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(visited.mid(0, 4), (QStringList{"tVariableName0", "tVariableExpression0", "tVariableResult0",
-                                             "tVariableName1"}));
+    QCOMPARE(visited.mid(0, 4),
+             (QStringList{"tVariableName0", "tVariableExpression0", "tVariableResult0", "tVariableName1"}));
     QCOMPARE(visited.last(), "cResult");
     // The focus stays on "=" after a click, so Enter and Space run it again, on the result.
     fixture.box("tExpression")->setText("2+3");
