@@ -1,38 +1,68 @@
 #pragma once
 
-#include "engine/text.h"
+#include "engine/fault.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace vantor {
 
-// A last-in, first-out stack of texts: operators and brackets while a token
-// list is put in postfix order, operand values while it is evaluated.
+// A last-in, first-out stack: operators and brackets while a token list is
+// put in postfix order, operand texts while it is evaluated.
 //
 // A new stack is not yet usable: call Load first. Items 0 to TopIndex are the
 // stacked ones; once emptied, the array still holds its last bottom item,
 // which can no longer be reached.
-class cStack {
+template <class Item> class cStack {
 public:
+    static constexpr int kLastIndex = 32767;
+
+    cStack() = default;
+    // Room for this many items, so that pushing them allocates once.
+    explicit cStack(std::size_t expected) { m_items.reserve(expected); }
+
     // Makes the stack empty; storage is kept.
     void Load() noexcept { m_topIndex = -1; }
 
     // A copy of the item becomes the new top. Beyond 32,768 items: overflow fault.
-    void Push(const Text& vSItem);
+    void Push(const Item& vSItem)
+    {
+        if (m_topIndex >= kLastIndex)
+            raise(FaultKind::Overflow);
+        ++m_topIndex;
+        m_items.resize(static_cast<std::size_t>(m_topIndex) + 1);
+        m_items[static_cast<std::size_t>(m_topIndex)] = vSItem;
+    }
 
     // The top item, removed. On an empty stack: subscript fault.
-    Text Pop();
+    Item Pop()
+    {
+        checkTop();
+        Item item = m_items[static_cast<std::size_t>(m_topIndex)];
+        --m_topIndex;
+        if (m_topIndex >= 0)
+            m_items.resize(static_cast<std::size_t>(m_topIndex) + 1);
+        return item;
+    }
 
     // The top item, left in place. On an empty stack: subscript fault.
-    Text ViewTop() const;
+    Item ViewTop() const
+    {
+        checkTop();
+        return m_items[static_cast<std::size_t>(m_topIndex)];
+    }
 
     int TopIndex() const noexcept { return m_topIndex; }
 
 private:
-    void checkTop() const;
+    void checkTop() const
+    {
+        if (m_topIndex < 0 || static_cast<std::size_t>(m_topIndex) >= m_items.size())
+            raise(FaultKind::Subscript);
+    }
 
     int m_topIndex = 0;
-    std::vector<Text> m_items;
+    std::vector<Item> m_items;
 };
 
 } // namespace vantor

@@ -3,6 +3,7 @@
 #include "engine/fault.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "engine/source.h"
 
 #include <algorithm>
 #include <utility>
@@ -11,18 +12,48 @@ namespace vantor {
 
 Text cEvaluate::Evaluate(Text vIExp, bool vDetectVariable)
 {
+    const LazyVariableTable rows(m_context);
+    const Outcome outcome =
+        cEvaluate(m_context, m_depth, &rows).evaluateText(std::move(vIExp), vDetectVariable);
+    return outcome.message.empty() ? numberText(outcome.value) : Text(outcome.message);
+}
+
+cEvaluate::Outcome cEvaluate::evaluateText(Text text, bool vDetectVariable) const
+{
     if (m_depth > kMaxNesting)
         raise(FaultKind::OutOfStackSpace);
-
-    CleanExpression(vIExp);
-    if (CheckExpression(vIExp, vDetectVariable))
-        return vIExp;
-    vIExp = RewriteSigns(std::move(vIExp));
-    std::optional<TokenList> tokens = Tokenise(vIExp, vDetectVariable);
+    CleanExpression(text);
+    if (const std::u16string_view fault = checkFault(text, vDetectVariable); !fault.empty())
+        return {fault};
+    const Text rewritten = RewriteSigns(std::move(text));
+    const Source source(rewritten, vDetectVariable ? m_rows : nullptr);
+    std::optional<TokenList> tokens = Tokenise(source, rewritten, vDetectVariable);
     if (!tokens)
-        return Text(messages::kVariableInError);
-    const TokenList postfix = ToPostfix(*tokens);
-    return numberText(EvaluatePostfix(postfix));
+        return {messages::kVariableInError};
+    return {{}, EvaluatePostfix(ToPostfix(*tokens))};
+}
+
+cEvaluate::Outcome cEvaluate::evaluateArgument(const Source& source, std::size_t start, std::size_t end,
+                                               bool vDetectVariable) const
+{
+    if (m_depth > kMaxNesting)
+        raise(FaultKind::OutOfStackSpace);
+    // Cleaning and sign rewriting would leave the argument as it is: it is a
+    // part of a text they have been through.
+    const TextView argument = source.text().substr(start, end - start);
+    // A plain number in brackets, as in sin(30), is that number: it passes
+    // every check and is its own postfix list.
+    const TextView inner = argument.substr(1, argument.size() - 2);
+    if (!inner.empty() && std::all_of(inner.begin(), inner.end(), isNumberChar) && isNumber(inner))
+        return {{}, readNumber(inner)};
+    const std::u16string_view fault =
+        source.answersChecks() ? source.argumentFault(start, end) : checkFault(argument, vDetectVariable);
+    if (!fault.empty())
+        return {fault};
+    std::optional<TokenList> tokens = Tokenise(source, argument, vDetectVariable);
+    if (!tokens)
+        return {messages::kVariableInError};
+    return {{}, EvaluatePostfix(ToPostfix(*tokens))};
 }
 
 Text cEvaluate::CleanExpression(Text& text)
@@ -32,36 +63,19 @@ Text cEvaluate::CleanExpression(Text& text)
     return text;
 }
 
-std::optional<std::size_t> cEvaluate::SpliceValue(Text& text, const Text& expression, std::size_t position,
-                                                  std::size_t nameLength) const
+std::optional<Text> cEvaluate::SpliceValue(const Text& expression) const
 {
-    Text value = nested().Evaluate(expression, false);
+    const Outcome outcome = nested().evaluateText(expression, false);
     // A message would otherwise be spliced into the expression as characters;
     // the outer evaluation answers it as the message of a variable in error.
-    if (value.starts_with(messages::kErrorPrefix))
+    if (!outcome.message.empty())
         return std::nullopt;
-    if (value.starts_with(u'-'))
-        value = u"(0" + value + u")";
-    checkTextLength(text.size() - nameLength + value.size());
-    text.replace(position, nameLength, value);
-    return value.size();
+    return valueText(outcome.value);
 }
 
-cEvaluate::Rows cEvaluate::rowsByNameLength(Text (EvaluationContext::*second)(int) const) const
+const VariableTable& cEvaluate::rows() const
 {
-    Rows rows;
-    for (int i = 0; i < EvaluationContext::kRows; ++i)
-        rows[static_cast<std::size_t>(i)] = {m_context.variableName(i), (m_context.*second)(i)};
-    // This exchange procedure is not a stable sort: rows whose names have equal
-    // length end in the order it leaves them, which decides between two rows
-    // with the same name.
-    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-        for (std::size_t j = i + 1; j < rows.size(); ++j) {
-            if (rows[i].name.size() < rows[j].name.size())
-                std::swap(rows[i], rows[j]);
-        }
-    }
-    return rows;
+    return m_rows->get();
 }
 
 } // namespace vantor

@@ -2,8 +2,9 @@
 
 #include "engine/arithmetic.h"
 #include "engine/fault.h"
-#include "engine/function_table.h"
 #include "engine/number_text.h"
+#include "engine/shape.h"
+#include "engine/source.h"
 
 #include <cmath>
 
@@ -15,15 +16,6 @@ namespace {
 constexpr double kPi = 3.14159265;
 constexpr double kDegreesToRadians = 0.0174532925;     // 3.14159265 / 180, exactly
 constexpr double kRadiansToDegrees = 57.2957795785523; // 180 / 3.14159265, to 15 digits
-
-const FunctionEntry& functionAt(TextView text, std::size_t position)
-{
-    for (const FunctionEntry& entry : kFunctions) {
-        if (beginsWithAt(text, position, entry.opening))
-            return entry;
-    }
-    return kFunctions.front(); // unreachable: the scan calls only at an opening
-}
 
 // 1 - x², as (x·(-1))·x + 1, each step checked.
 double oneMinusSquare(double x)
@@ -65,95 +57,88 @@ double cEvaluate::Factorial(double x)
     return product;
 }
 
-Text cEvaluate::FindMatchingBracket(TextView text, std::size_t position, std::size_t nameLength,
-                                    std::size_t& argumentLength)
+std::size_t cEvaluate::FindMatchingBracket(const Source& source, std::size_t open)
 {
-    // From the "(" after the name to the bracket that closes it. Without one,
-    // the scan would read empty characters until its 16-bit position
-    // overflowed; the overflow fault is raised at once instead.
-    const std::size_t start = position + nameLength;
-    int depth = 0;
-    for (std::size_t i = start; i < text.size(); ++i) {
-        depth += (text[i] == u'(') - (text[i] == u')');
-        if (depth == 0) {
-            argumentLength = i + 1 - start;
-            return Text(text.substr(start, argumentLength));
-        }
-    }
-    raise(FaultKind::Overflow);
+    // Without a closing bracket, the scan would read empty characters until
+    // its 16-bit position overflowed; the overflow fault is raised at once.
+    const std::size_t end = source.closingAfter(open);
+    if (end == Text::npos)
+        raise(FaultKind::Overflow);
+    return end;
 }
 
-std::size_t cEvaluate::ApplyFunctions(Text& text, std::size_t position, bool vDetectVariable) const
+Text cEvaluate::valueText(double value)
 {
-    const FunctionEntry& entry = functionAt(text, position);
-    double value = kPi;
-    std::size_t covered = entry.name.size();
-
-    if (entry.function != Function::Pi) {
-        std::size_t argumentLength = 0;
-        Text argument = FindMatchingBracket(text, position, entry.name.size(), argumentLength);
-        covered += argumentLength;
-        const double x = numberValue(nested().Evaluate(std::move(argument), vDetectVariable));
-
-        const auto toRadians = [this](double angle) {
-            return m_context.degrees() ? convertAngle(angle, kDegreesToRadians) : angle;
-        };
-        const auto fromRadians = [this](double r) {
-            return m_context.degrees() ? convertAngle(r, kRadiansToDegrees) : r;
-        };
-
-        switch (entry.function) {
-        case Function::Abs:
-            value = std::fabs(x);
-            break;
-        case Function::Cos:
-            value = std::cos(toRadians(x));
-            break;
-        case Function::Fac:
-            value = Factorial(x);
-            break;
-        case Function::Int:
-            value = std::floor(x);
-            break;
-        case Function::Log:
-            if (x <= 0)
-                raise(FaultKind::InvalidArgument);
-            value = std::log(x);
-            break;
-        case Function::Sin:
-            value = std::sin(toRadians(x));
-            break;
-        case Function::Tan:
-            value = arithmetic::checked(std::tan(toRadians(x)));
-            break;
-        case Function::Acos: {
-            const double s = squareRoot(oneMinusSquare(x));
-            const double quarter = std::atan(1.0);
-            value = fromRadians(arithmetic::add(arithmetic::add(atanOfQuotient(-x, s), quarter), quarter));
-            break;
-        }
-        case Function::Asin:
-            value = fromRadians(atanOfQuotient(x, squareRoot(oneMinusSquare(x))));
-            break;
-        case Function::Atan:
-            value = fromRadians(std::atan(x));
-            break;
-        case Function::Round:
-            value = std::nearbyint(x); // halves go to the even neighbour
-            break;
-        case Function::Pi:
-            break;
-        }
-    }
-
-    // A negative value goes in as a subtraction from zero, (0-0.5), which
-    // needs no further sign rewriting.
-    Text valueText = numberText(value);
+    Text text = numberText(value);
     if (value < 0)
-        valueText = u"(0" + valueText + u")";
-    checkTextLength(text.size() - covered + valueText.size());
-    text.replace(position, covered, valueText);
-    return valueText.size();
+        text = u"(0" + text + u")"; // a subtraction from zero: (0-0.5)
+    if (const std::size_t letter = text.find(u'E'); letter != Text::npos)
+        text = ExpandExponent(std::move(text), letter);
+    return text;
+}
+
+double cEvaluate::functionValue(Function function, double x) const
+{
+    // The unit is read as each function is applied, after its argument.
+    const auto toRadians = [this](double angle) {
+        return m_context.degrees() ? convertAngle(angle, kDegreesToRadians) : angle;
+    };
+    const auto fromRadians = [this](double r) {
+        return m_context.degrees() ? convertAngle(r, kRadiansToDegrees) : r;
+    };
+
+    switch (function) {
+    case Function::Pi:
+        return kPi;
+    case Function::Abs:
+        return std::fabs(x);
+    case Function::Cos:
+        return std::cos(toRadians(x));
+    case Function::Fac:
+        return Factorial(x);
+    case Function::Int:
+        return std::floor(x);
+    case Function::Log:
+        if (x <= 0)
+            raise(FaultKind::InvalidArgument);
+        return std::log(x);
+    case Function::Sin:
+        return std::sin(toRadians(x));
+    case Function::Tan:
+        return arithmetic::checked(std::tan(toRadians(x)));
+    case Function::Acos: {
+        const double s = squareRoot(oneMinusSquare(x));
+        const double quarter = std::atan(1.0);
+        return fromRadians(arithmetic::add(arithmetic::add(atanOfQuotient(-x, s), quarter), quarter));
+    }
+    case Function::Asin:
+        return fromRadians(atanOfQuotient(x, squareRoot(oneMinusSquare(x))));
+    case Function::Atan:
+        return fromRadians(std::atan(x));
+    case Function::Round:
+        return std::nearbyint(x); // halves go to the even neighbour
+    }
+    return x;
+}
+
+Text cEvaluate::ApplyFunctions(const Source& source, TextView text, std::size_t position,
+                               bool vDetectVariable, std::size_t& covered) const
+{
+    const FunctionEntry& entry = *shape::openingAt(text, position);
+    covered = entry.name.size();
+    double x = 0;
+    if (entry.function != Function::Pi) {
+        // The argument, brackets included, is evaluated on its own, as a
+        // whole expression; a message from it is no number.
+        const std::size_t open = source.offsetOf(text) + position + entry.name.size();
+        const std::size_t end = FindMatchingBracket(source, open);
+        covered += end - open;
+        const Outcome argument = nested().evaluateArgument(source, open, end, vDetectVariable);
+        if (!argument.message.empty())
+            raise(FaultKind::TypeMismatch);
+        x = roundTo15Digits(argument.value); // as its number text reads back
+    }
+    return valueText(functionValue(entry.function, x));
 }
 
 } // namespace vantor

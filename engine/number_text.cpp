@@ -2,10 +2,12 @@
 
 #include "engine/fault.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace vantor {
@@ -14,42 +16,42 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// The 15 significant digits of a value without trailing zeros, and the power
-// of ten of the first one.
-struct Decimal {
-    bool negative = false;
-    std::array<char, kSignificantDigits> digits{};
-    int count = 0;
-    int exponent = 0;
+// A value as printf writes it to 15 significant digits, correctly rounded:
+// "d.dddddddddddddde±x".
+struct Scientific {
+    std::array<char, 40> text{};
+    std::size_t size = 0;
+
+    explicit Scientific(double value)
+    {
+        const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                          std::chars_format::scientific, kSignificantDigits - 1);
+        size = static_cast<std::size_t>(result.ptr - text.data());
+    }
+
+    // Reads the text back, as the number text written from it reads.
+    double read() const
+    {
+        double value = 0;
+        if (std::from_chars(text.data(), text.data() + size, value).ec == std::errc::result_out_of_range) {
+            if (exponent() > 0)
+                raise(FaultKind::Overflow);
+            return 0;
+        }
+        return value;
+    }
+
+    int exponent() const
+    {
+        const char* e = text.data() + size;
+        while (*(e - 1) != 'e')
+            --e;
+        int magnitude = 0;
+        for (const char* p = e + 1; p != text.data() + size; ++p)
+            magnitude = magnitude * 10 + (*p - '0');
+        return *e == '-' ? -magnitude : magnitude;
+    }
 };
-
-Decimal toDecimal(double value)
-{
-    // "d.ddddddddddddddde±x": printf's correctly rounded scientific form.
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
-    const char* p = buffer.data();
-    Decimal decimal;
-    if (*p == '-') {
-        decimal.negative = true;
-        ++p;
-    }
-    for (; p != result.ptr && *p != 'e'; ++p) {
-        if (*p != '.')
-            decimal.digits[static_cast<std::size_t>(decimal.count++)] = *p;
-    }
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, decimal.exponent);
-    while (decimal.count > 1 && decimal.digits[static_cast<std::size_t>(decimal.count - 1)] == '0')
-        --decimal.count;
-    return decimal;
-}
-
-void appendDigits(Text& out, const Decimal& decimal, int from, int to)
-{
-    for (int i = from; i < to; ++i)
-        out.push_back(static_cast<char16_t>(decimal.digits[static_cast<std::size_t>(i)]));
-}
 
 // Decimal exponent of the first significant digit of a syntactically valid
 // number text, saturated; only its sign matters to tell overflow from underflow.
@@ -88,47 +90,74 @@ long magnitudeOf(TextView text)
     return (integerDigits > 0 ? integerDigits : -leadingZeros) + exponent;
 }
 
+// Integers below 1E+15 are written with all their digits and read back exactly.
+bool isExactInteger(double value)
+{
+    return std::fabs(value) < 1e15 && std::trunc(value) == value;
+}
+
 } // namespace
 
 Text numberText(double value)
 {
     if (value == 0)
         return u"0";
-    const Decimal decimal = toDecimal(value);
-    Text out;
-    if (decimal.negative)
-        out.push_back(u'-');
-    const int x = decimal.exponent;
+    const Scientific scientific(value);
+    const char* p = scientific.text.data();
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    std::array<char, kSignificantDigits> digits{};
+    int count = 0;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.')
+            digits[static_cast<std::size_t>(count++)] = *p;
+    }
+    while (count > 1 && digits[static_cast<std::size_t>(count - 1)] == '0')
+        --count;
+    const int x = scientific.exponent();
+
+    std::array<char16_t, 32> out{};
+    std::size_t n = 0;
+    const auto put = [&](char c) { out[n++] = static_cast<char16_t>(c); };
+    const auto putDigits = [&](int from, int to) {
+        for (int i = from; i < to; ++i)
+            put(digits[static_cast<std::size_t>(i)]);
+    };
+    if (negative)
+        put('-');
     if (x >= -4 && x <= 14) {
         if (x < 0) {
-            out += u"0.";
-            out.append(static_cast<std::size_t>(-x - 1), u'0');
-            appendDigits(out, decimal, 0, decimal.count);
+            put('0');
+            put('.');
+            for (int i = 0; i < -x - 1; ++i)
+                put('0');
+            putDigits(0, count);
         } else {
             const int integerDigits = x + 1;
-            appendDigits(out, decimal, 0, std::min(integerDigits, decimal.count));
-            if (decimal.count < integerDigits)
-                out.append(static_cast<std::size_t>(integerDigits - decimal.count), u'0');
-            if (decimal.count > integerDigits) {
-                out.push_back(u'.');
-                appendDigits(out, decimal, integerDigits, decimal.count);
+            putDigits(0, std::min(integerDigits, count));
+            for (int i = count; i < integerDigits; ++i)
+                put('0');
+            if (count > integerDigits) {
+                put('.');
+                putDigits(integerDigits, count);
             }
         }
-        return out;
+    } else {
+        putDigits(0, 1);
+        if (count > 1) {
+            put('.');
+            putDigits(1, count);
+        }
+        put('E');
+        put(x < 0 ? '-' : '+');
+        const int magnitude = std::abs(x);
+        if (magnitude >= 100)
+            put(static_cast<char>('0' + magnitude / 100));
+        put(static_cast<char>('0' + magnitude / 10 % 10));
+        put(static_cast<char>('0' + magnitude % 10));
     }
-    appendDigits(out, decimal, 0, 1);
-    if (decimal.count > 1) {
-        out.push_back(u'.');
-        appendDigits(out, decimal, 1, decimal.count);
-    }
-    out.push_back(u'E');
-    out.push_back(x < 0 ? u'-' : u'+');
-    const int magnitude = std::abs(x);
-    if (magnitude < 10)
-        out.push_back(u'0');
-    for (const char c : std::to_string(magnitude))
-        out.push_back(static_cast<char16_t>(c));
-    return out;
+    return Text(out.data(), n);
 }
 
 bool isNumber(TextView text) noexcept
@@ -163,14 +192,24 @@ double numberValue(TextView text)
 {
     if (!isNumber(text))
         raise(FaultKind::TypeMismatch);
+    return readNumber(text);
+}
+
+double readNumber(TextView text)
+{
     // The text is plain ASCII now; from_chars reads it without a leading "+".
-    std::string ascii;
-    ascii.reserve(text.size());
-    for (const char16_t c : text)
-        ascii.push_back(static_cast<char>(c));
-    const char* first = ascii.data() + (ascii.front() == '+' ? 1 : 0);
+    std::array<char, 64> buffer{};
+    std::string longText;
+    char* ascii = buffer.data();
+    if (text.size() > buffer.size()) {
+        longText.resize(text.size());
+        ascii = longText.data();
+    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+        ascii[i] = static_cast<char>(text[i]);
+    const char* first = ascii + (ascii[0] == '+' ? 1 : 0);
     double value = 0;
-    const auto result = std::from_chars(first, ascii.data() + ascii.size(), value);
+    const auto result = std::from_chars(first, ascii + text.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (magnitudeOf(text) > 0)
             raise(FaultKind::Overflow);
@@ -181,7 +220,12 @@ double numberValue(TextView text)
 
 double roundTo15Digits(double value)
 {
-    return numberValue(numberText(value));
+    // The same as numberValue(numberText(value)), without the texts.
+    if (value == 0)
+        return 0; // negative zero is written "0"
+    if (isExactInteger(value))
+        return value;
+    return Scientific(value).read();
 }
 
 } // namespace vantor

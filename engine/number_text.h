@@ -20,6 +20,9 @@ bool isNumber(TextView text) noexcept;
 // A value too small for a double becomes zero, as an underflow does anywhere.
 double numberValue(TextView text);
 
+// numberValue for a text already known to be a number.
+double readNumber(TextView number);
+
 // The value as it survives being written and read back: numberValue(numberText(value)).
 double roundTo15Digits(double value);
 

@@ -5,13 +5,15 @@
 #include "engine/fault.h"
 #include "engine/number_text.h"
 
+#include <optional>
+
 namespace vantor {
 
 namespace {
 
 enum class TokenKind { Number, Operator, Open, Close };
 
-TokenKind kindOf(const Text& token)
+TokenKind kindOf(TextView token)
 {
     const char16_t c = token.front();
     if (c == u'(')
@@ -23,10 +25,16 @@ TokenKind kindOf(const Text& token)
     return TokenKind::Number;
 }
 
-bool isOperatorToken(const Text& token)
-{
-    return token.size() == 1 && isOperator(token.front());
-}
+// An operand on the evaluation stack: a number token as it stands in the
+// expression, or a result as the number text it is written as. Reading it
+// gives what reading that text gives, faults included, at the same moment:
+// when it is popped.
+struct Operand {
+    TextView token;
+    double result = 0;
+
+    double read() const { return token.empty() ? roundTo15Digits(result) : readNumber(token); }
+};
 
 } // namespace
 
@@ -43,26 +51,27 @@ bool cEvaluate::OperatorPriority(TextView incoming, TextView top) noexcept
     return false;
 }
 
-TokenList cEvaluate::ToPostfix(TokenList& tokens)
+std::vector<TextView> cEvaluate::ToPostfix(TokenList& tokens)
 {
-    cStack stack;
+    cStack<TextView> stack(tokens.size() + 2);
     stack.Load();
     stack.Push(u"(");
-    tokens.emplace_back(u")");
+    tokens.push(u")");
 
-    TokenList output;
-    const Text* previous = nullptr;
-    for (const Text& token : tokens) {
+    std::vector<TextView> output;
+    output.reserve(tokens.size());
+    std::optional<TokenKind> previous;
+    for (const TextView token : tokens) {
         const TokenKind kind = kindOf(token);
         // A number token with two decimal points, or "." alone, is no number.
         if (kind == TokenKind::Number && !isNumber(token))
             raise(FaultKind::TypeMismatch);
         // Two operands with no operator between them: 2(3), (2)3, or a value
         // put in for pi, a function or a variable beside a number.
-        if (previous && (kindOf(*previous) == TokenKind::Number || kindOf(*previous) == TokenKind::Close) &&
+        if ((previous == TokenKind::Number || previous == TokenKind::Close) &&
             (kind == TokenKind::Number || kind == TokenKind::Open))
             raise(FaultKind::Subscript);
-        previous = &token;
+        previous = kind;
 
         switch (kind) {
         case TokenKind::Number:
@@ -72,9 +81,9 @@ TokenList cEvaluate::ToPostfix(TokenList& tokens)
             stack.Push(token);
             break;
         case TokenKind::Operator: {
-            Text top = stack.Pop();
+            TextView top = stack.Pop();
             while (!OperatorPriority(token, top)) {
-                output.push_back(std::move(top));
+                output.push_back(top);
                 top = stack.Pop();
             }
             stack.Push(top);
@@ -82,9 +91,9 @@ TokenList cEvaluate::ToPostfix(TokenList& tokens)
             break;
         }
         case TokenKind::Close: {
-            Text top = stack.Pop();
+            TextView top = stack.Pop();
             while (top != u"(") {
-                output.push_back(std::move(top));
+                output.push_back(top);
                 top = stack.Pop();
             }
             break;
@@ -96,21 +105,22 @@ TokenList cEvaluate::ToPostfix(TokenList& tokens)
     return output;
 }
 
-double cEvaluate::EvaluatePostfix(const TokenList& postfix)
+double cEvaluate::EvaluatePostfix(const std::vector<TextView>& postfix)
 {
     // Operands travel as texts: every intermediate result is pushed as its
-    // number text, so it is cut to 15 significant digits.
-    cStack stack;
+    // number text, so it is cut to 15 significant digits when it is read.
+    cStack<Operand> stack(postfix.size());
     stack.Load();
-    for (const Text& token : postfix) {
-        if (isNumber(token)) {
-            stack.Push(token);
+    for (const TextView token : postfix) {
+        // The list holds operators and number tokens that read as numbers.
+        if (!(token.size() == 1 && isOperator(token.front()))) {
+            stack.Push({token});
             continue;
         }
-        const double b = numberValue(stack.Pop());
-        const double a = numberValue(stack.Pop());
+        const double b = stack.Pop().read();
+        const double a = stack.Pop().read();
         double result = 0;
-        switch (isOperatorToken(token) ? token.front() : u'^') {
+        switch (token.front()) {
         case u'+':
             result = arithmetic::add(a, b);
             break;
@@ -130,9 +140,9 @@ double cEvaluate::EvaluatePostfix(const TokenList& postfix)
             result = arithmetic::power(a, b);
             break;
         }
-        stack.Push(numberText(result));
+        stack.Push({{}, result});
     }
-    return numberValue(stack.Pop());
+    return stack.Pop().read();
 }
 
 } // namespace vantor

@@ -2,6 +2,8 @@
 
 #include "engine/function_table.h"
 
+#include <vector>
+
 namespace vantor {
 
 namespace {
@@ -12,27 +14,32 @@ constexpr bool precedesSign(char16_t c) noexcept
     return isOperator(c) || c == u'(';
 }
 
-// The end of the bracketed group that opens at start: after its matching
-// bracket, or the end of the text if none closes it.
-std::size_t groupEnd(TextView text, std::size_t start)
+// For each "(", the position after the bracket that closes it, or the end of
+// the text when none does.
+std::vector<std::size_t> groupEnds(TextView text)
 {
-    int depth = 0;
-    for (std::size_t i = start; i < text.size(); ++i) {
-        depth += (text[i] == u'(') - (text[i] == u')');
-        if (depth == 0)
-            return i + 1;
+    std::vector<std::size_t> ends(text.size(), text.size());
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'(') {
+            open.push_back(i);
+        } else if (text[i] == u')' && !open.empty()) {
+            ends[open.back()] = i + 1;
+            open.pop_back();
+        }
     }
-    return text.size();
+    return ends;
 }
 
-// The end of the operand that a sign at start - 1 negates.
-std::size_t operandEnd(TextView text, std::size_t start)
+// The end of the operand that a sign at start - 1 negates: a number with its
+// exponent, a bracketed group, a function call with its argument, pi, or else
+// the characters up to the next operator or bracket.
+std::size_t operandEnd(TextView text, std::size_t start, const std::vector<std::size_t>& ends)
 {
     if (start >= text.size())
         return start;
     std::size_t end = start;
     if (isNumberChar(text[start])) {
-        // A plain number, its exponent included: -1e5 negates 1e5.
         while (end < text.size() && isNumberChar(text[end]))
             ++end;
         if (end + 1 < text.size() && isExponentLetter(text[end]) && isDigit(text[end + 1])) {
@@ -43,11 +50,11 @@ std::size_t operandEnd(TextView text, std::size_t start)
         return end;
     }
     if (text[start] == u'(')
-        return groupEnd(text, start);
+        return ends[start];
     for (const FunctionEntry& entry : kFunctions) {
         if (beginsWithAt(text, start, entry.opening)) {
             return entry.function == Function::Pi ? start + entry.opening.size()
-                                                  : groupEnd(text, start + entry.name.size());
+                                                  : ends[start + entry.name.size()];
         }
     }
     while (end < text.size() && !isOperator(text[end]) && !isBracket(text[end]))
@@ -55,29 +62,37 @@ std::size_t operandEnd(TextView text, std::size_t start)
     return end;
 }
 
-// Replaces the sign at signAt and its operand by "(0-" operand ")".
-void negateOperand(Text& text, std::size_t signAt)
-{
-    const std::size_t start = signAt + 1;
-    const std::size_t end = operandEnd(text, start);
-    checkTextLength(text.size() + 3);
-    text.insert(end, 1, u')');
-    text.replace(signAt, 1, u"(0-");
-}
-
 } // namespace
 
 Text cEvaluate::RewriteSigns(Text text)
 {
-    if (!text.empty() && text.front() == u'-')
-        negateOperand(text, 0);
-    // After a rewrite the scan goes on inside the inserted "(0-", whose minus
-    // follows a digit; a second pass over the result changes nothing.
-    for (std::size_t s = 0; s + 1 < text.size(); ++s) {
-        if (precedesSign(text[s]) && text[s + 1] == u'-')
-            negateOperand(text, s + 1);
+    // Each sign and its operand become "(0-" operand ")": a subtraction from
+    // zero. One pass that closes each operand where it ends gives what
+    // rewriting the text sign by sign, from the left, gives: a sign inside an
+    // operand is rewritten in its turn, and an operand that no bracket closes
+    // runs to the end, where every such operand closes.
+    if (text.find(u'-') == Text::npos)
+        return text;
+    const std::vector<std::size_t> ends = groupEnds(text);
+    Text out;
+    out.reserve(text.size() + 16);
+    std::vector<std::size_t> closeAt; // operand ends, innermost last
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        while (!closeAt.empty() && closeAt.back() == i) {
+            out.push_back(u')');
+            closeAt.pop_back();
+        }
+        if (i == text.size())
+            break;
+        if (text[i] == u'-' && (out.empty() || precedesSign(out.back()))) {
+            out += u"(0-";
+            closeAt.push_back(operandEnd(text, i + 1, ends));
+        } else {
+            out.push_back(text[i]);
+        }
     }
-    return text;
+    checkTextLength(out.size());
+    return out;
 }
 
 } // namespace vantor

@@ -1,18 +1,18 @@
 #include "engine/evaluate.h"
 
 #include "engine/fault.h"
-#include "engine/function_table.h"
+#include "engine/shape.h"
+#include "engine/source.h"
 
 namespace vantor {
 
-cEvaluate::Expansion cEvaluate::ExpandExponent(Text& text, std::size_t position, std::size_t first,
-                                               std::size_t last)
+Text cEvaluate::ExpandExponent(Text text, std::size_t position)
 {
     // The whole number becomes one bracketed product, so that it stays one
-    // operand: 2e3 becomes (2*10^3), 1.5E-05 becomes (1.5*10^(0-05)). A "+"
-    // after the exponent letter, as in the 1E+15 of a substituted value, is dropped.
+    // operand. A "+" after the exponent letter, as in the 1E+15 of a value,
+    // is dropped; a "-" becomes a subtraction from zero.
     std::size_t start = position;
-    while (start > first && isNumberChar(text[start - 1]))
+    while (start > 0 && isNumberChar(text[start - 1]))
         --start;
     std::size_t end = position + 1;
     bool negative = false;
@@ -21,8 +21,7 @@ cEvaluate::Expansion cEvaluate::ExpandExponent(Text& text, std::size_t position,
         ++end;
     }
     const std::size_t digits = end;
-    const std::size_t limit = std::min(last, text.size());
-    while (end < limit && isDigit(text[end]))
+    while (end < text.size() && isDigit(text[end]))
         ++end;
 
     Text piece = u"(";
@@ -31,103 +30,125 @@ cEvaluate::Expansion cEvaluate::ExpandExponent(Text& text, std::size_t position,
     piece.append(text, digits, end - digits);
     piece += u')';
     // Only the piece can hold a new sign position ("^-"): the rest of the text
-    // was rewritten before the scan, so rewriting the whole text again would
-    // change nothing else.
-    piece = RewriteSigns(std::move(piece));
-
-    checkTextLength(text.size() - (end - start) + piece.size());
-    text.replace(start, end - start, piece);
-    return {start, end - start, piece.size()};
+    // has been rewritten before, and rewriting it again would change nothing.
+    text.replace(start, end - start, RewriteSigns(std::move(piece)));
+    checkTextLength(text.size());
+    return text;
 }
 
-std::optional<TokenList> cEvaluate::Tokenise(Text& text, bool vDetectVariable) const
+std::optional<TokenList> cEvaluate::Tokenise(const Source& source, TextView text, bool vDetectVariable) const
 {
-    // The scan reads the text from left to right. A substitution replaces text
-    // at the scan position only, so going on from there yields the same tokens
-    // as a rescan from the first character would: the text before it is
-    // unchanged. A substituted value is kept apart from what stands beside it:
-    // it never joins the digits on either side into one number.
+    // The scan reads the text once, from left to right. Where it puts a value
+    // in place of pi, a function call or a variable's name, or expands a
+    // number's exponent, only the text from the scan position on changes, so
+    // going on from there gives the tokens that a new scan from the first
+    // character of the changed text would give. The text itself stays as it
+    // is: a value goes straight into the token list, and only the length of
+    // the changed text is counted, for its limit.
+    //
+    // A value is closed on both sides: it never joins the digits beside it
+    // into one number, a number in it ends at its edge, and an exponent
+    // letter right after it has no mantissa.
     TokenList tokens;
+    tokens.reserve(16);
     bool inNumber = false;
-    std::size_t valueStart = 0; // the last substituted value, [valueStart, valueEnd)
-    std::size_t valueEnd = Text::npos;
+    std::size_t length = 0;      // of the changed text before the scan position
+    char16_t previous = 0;       // the character there
+    bool afterValue = false;     // whether that character ends a value
+    std::size_t numberFloor = 0; // no mantissa reaches back before this position of text
+    std::size_t pos = 0;
 
-    const auto substituted = [&](std::size_t start, std::size_t length) {
-        valueStart = start;
-        valueEnd = start + length;
+    const auto remaining = [&](std::size_t from) { return text.size() - from; };
+    const auto step = [&](char16_t c) {
+        ++pos;
+        ++length;
+        previous = c;
+        afterValue = false;
+    };
+    // A closed piece (a value, or a number with its exponent expanded) in
+    // place of the covered characters; it holds digits, points, operators
+    // and brackets only.
+    const auto putPiece = [&](Text piece, std::size_t covered, bool isValue) {
+        checkTextLength(length + piece.size() + remaining(pos + covered));
+        const TextView kept = tokens.keep(std::move(piece));
+        bool inPieceNumber = false;
+        for (std::size_t k = 0; k < kept.size(); ++k) {
+            if (isNumberChar(kept[k])) {
+                if (!inPieceNumber)
+                    tokens.push(kept.substr(k, 0));
+                tokens.extendBack(&kept[k]);
+                inPieceNumber = true;
+            } else {
+                tokens.push(kept.substr(k, 1));
+                inPieceNumber = false;
+            }
+        }
+        pos += covered;
+        length += kept.size();
+        previous = kept.back();
+        afterValue = isValue;
         inNumber = false;
+        numberFloor = pos;
     };
 
-    std::size_t pos = 0;
     while (pos < text.size()) {
-        if (pos == valueEnd)
-            inNumber = false;
         const char16_t c = text[pos];
 
         if (isNumberChar(c)) {
             if (!inNumber)
-                tokens.emplace_back();
-            tokens.back().push_back(c);
+                tokens.push(text.substr(pos, 0));
+            tokens.extendBack(&text[pos]);
             inNumber = true;
-            ++pos;
+            step(c);
             continue;
         }
 
-        if (isExponentLetter(c) && pos > 0) {
-            // A substituted value is closed on both sides: a number in it
-            // ends at its edge, and none outside reaches into it.
-            const bool inValue = valueEnd != Text::npos && pos < valueEnd;
-            const std::size_t first = inValue ? valueStart : valueEnd != Text::npos ? valueEnd : 0;
-            if (pos == first || !isDigit(text[pos - 1])) {
-                ++pos; // dropped; a number on both sides joins into one token
+        if (isExponentLetter(c) && length > 0) {
+            if (afterValue || !isDigit(previous)) {
+                step(c); // dropped; a number on both sides joins into one token
                 continue;
             }
-            const Expansion expansion = ExpandExponent(text, pos, first, inValue ? valueEnd : Text::npos);
-            Text& mantissaToken = tokens.back();
-            mantissaToken.resize(mantissaToken.size() - (pos - expansion.start));
-            if (mantissaToken.empty())
-                tokens.pop_back();
-            if (inValue)
-                valueEnd = valueEnd - expansion.replacedLength + expansion.length;
-            pos = expansion.start;
-            inNumber = false;
+            // The mantissa is the tail of the last number token.
+            std::size_t start = pos;
+            while (start > numberFloor && isNumberChar(text[start - 1]))
+                --start;
+            std::size_t end = pos + 1;
+            if (end < text.size() && (text[end] == u'+' || text[end] == u'-'))
+                ++end;
+            while (end < text.size() && isDigit(text[end]))
+                ++end;
+            Text piece = ExpandExponent(Text(text.substr(start, end - start)), pos - start);
+            tokens.trimBack(pos - start);
+            length -= pos - start;
+            pos = start;
+            putPiece(std::move(piece), end - start, false);
             continue;
         }
 
         if (isOperator(c) || isBracket(c)) {
-            tokens.emplace_back(1, c);
+            tokens.push(text.substr(pos, 1));
             inNumber = false;
-            ++pos;
+            step(c);
             continue;
         }
 
-        bool opensFunction = false;
-        for (const FunctionEntry& entry : kFunctions)
-            opensFunction = opensFunction || beginsWithAt(text, pos, entry.opening);
-        if (opensFunction) {
-            substituted(pos, ApplyFunctions(text, pos, vDetectVariable));
+        if (shape::openingAt(text, pos)) {
+            std::size_t covered = 0;
+            Text value = ApplyFunctions(source, text, pos, vDetectVariable, covered);
+            putPiece(std::move(value), covered, true);
             continue;
         }
 
         if (vDetectVariable) {
-            const Rows rows = rowsByNameLength(&EvaluationContext::variableExpression);
-            const NamedText* match = nullptr;
-            for (const NamedText& row : rows) {
-                if (!row.name.empty() && beginsWithAt(text, pos, row.name)) {
-                    match = &row;
-                    break;
-                }
-            }
-            if (match) {
-                const std::optional<std::size_t> length =
-                    SpliceValue(text, match->text, pos, match->name.size());
-                if (!length)
+            if (const VariableTable::Row* row = source.rows()->match(text, pos)) {
+                std::optional<Text> value = SpliceValue(row->expression);
+                if (!value)
                     return std::nullopt;
-                substituted(pos, *length);
+                putPiece(std::move(*value), row->name.size(), true);
                 continue;
             }
         }
-        ++pos; // dropped, leaving the number before it open
+        step(c); // dropped, leaving the number before it open
     }
 
     if (tokens.empty())

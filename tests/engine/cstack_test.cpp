@@ -5,14 +5,14 @@
 namespace vantor::test {
 namespace {
 
-Outcome pop(cStack& stack)
+Outcome pop(cStack<Text>& stack)
 {
     return outcomeOf([&] { return u8(stack.Pop()); });
 }
 
 TEST(cStack, PopsInReverseOrderOfPushing)
 {
-    cStack stack;
+    cStack<Text> stack;
     stack.Load();
     stack.Push(u"A");
     stack.Push(u"B");
@@ -27,7 +27,7 @@ TEST(cStack, PopsInReverseOrderOfPushing)
 // An emptied stack still holds its last bottom item, out of reach.
 TEST(cStack, EmptyStackRaisesSubscript)
 {
-    cStack stack;
+    cStack<Text> stack;
     stack.Load();
     EXPECT_EQ(pop(stack), faults(FaultKind::Subscript));
     stack.Push(u"A");
@@ -41,7 +41,7 @@ TEST(cStack, EmptyStackRaisesSubscript)
 
 TEST(cStack, HoldsAtMost32768Items)
 {
-    cStack stack;
+    cStack<Text> stack;
     stack.Load();
     for (int i = 0; i < 32768; ++i)
         stack.Push(u"1");

@@ -1,34 +1,61 @@
 #pragma once
 
 #include "engine/evaluate.h"
+#include "engine/source.h"
+
+#include <optional>
+#include <vector>
 
 namespace vantor {
 
-// The tests' window onto cEvaluate's private steps. Positions count from 0.
+// The tests' window onto cEvaluate's private steps. Positions count from 0;
+// token lists are lists of texts.
 struct EngineSteps {
+    using Texts = std::vector<Text>;
+
     static Text CleanExpression(Text text) { return cEvaluate::CleanExpression(text); }
     static Text RewriteSigns(Text text) { return cEvaluate::RewriteSigns(std::move(text)); }
-    static TokenList ToPostfix(TokenList tokens) { return cEvaluate::ToPostfix(tokens); }
+    static Text ExpandExponent(Text text, std::size_t position)
+    {
+        return cEvaluate::ExpandExponent(std::move(text), position);
+    }
+
+    static Texts ToPostfix(const Texts& tokens)
+    {
+        TokenList list;
+        for (const Text& token : tokens)
+            list.push(list.keep(token));
+        return texts(cEvaluate::ToPostfix(list));
+    }
 
     // The text as the checks leave it: unchanged when it passes, else the message.
     static Text CheckExpression(const EvaluationContext& context, Text text, bool vDetectVariable)
     {
-        cEvaluate(context).CheckExpression(text, vDetectVariable);
-        return text;
-    }
-
-    // The text after the exponent letter at position has been expanded.
-    static Text ExpandExponent(Text text, std::size_t position)
-    {
-        cEvaluate::ExpandExponent(text, position, 0);
+        const LazyVariableTable rows(context);
+        cEvaluate(context, 0, &rows).CheckExpression(text, vDetectVariable);
         return text;
     }
 
     // No list when a variable in error stopped the scan.
-    static std::optional<TokenList> Tokenise(const EvaluationContext& context, Text text,
-                                             bool vDetectVariable)
+    static std::optional<Texts> Tokenise(const EvaluationContext& context, const Text& text,
+                                         bool vDetectVariable)
     {
-        return cEvaluate(context).Tokenise(text, vDetectVariable);
+        const LazyVariableTable rows(context);
+        const cEvaluate engine(context, 0, &rows);
+        const Source source(text, vDetectVariable ? &rows : nullptr);
+        const std::optional<TokenList> tokens = engine.Tokenise(source, text, vDetectVariable);
+        if (!tokens)
+            return std::nullopt;
+        return texts(*tokens);
+    }
+
+private:
+    template <class Views> static Texts texts(const Views& views)
+    {
+        Texts out;
+        for (const TextView view : views)
+            out.emplace_back(view);
+        return out;
     }
 };
 

@@ -6,10 +6,10 @@
 namespace vantor::test {
 namespace {
 
-TokenList words(const char* text)
+EngineSteps::Texts words(const char* text)
 {
     std::istringstream in(text);
-    TokenList out;
+    EngineSteps::Texts out;
     for (std::string word; in >> word;)
         out.push_back(u16(word));
     return out;

@@ -32,7 +32,7 @@ class Tokenise : public testing::TestWithParam<TokenRow> {};
 TEST_P(Tokenise, SplitsAndSubstitutes)
 {
     const TokenRow& row = GetParam();
-    const std::optional<TokenList> tokens =
+    const std::optional<EngineSteps::Texts> tokens =
         EngineSteps::Tokenise(tokenRows(), u16(row.text), row.vDetectVariable);
     ASSERT_TRUE(tokens.has_value());
     EXPECT_EQ(u8(*tokens), row.tokens);
