@@ -36,6 +36,26 @@ struct EngineSteps {
         return text;
     }
 
+    // The message of the first check the text fails; empty when it passes.
+    static Text CheckFault(const EvaluationContext& context, const Text& text, bool vDetectVariable)
+    {
+        const LazyVariableTable rows(context);
+        return Text(cEvaluate(context, 0, &rows).checkFault(text, vDetectVariable));
+    }
+
+    static double FunctionValue(const EvaluationContext& context, Function function, double x)
+    {
+        return cEvaluate(context).functionValue(function, x);
+    }
+
+    static double EvaluatePostfix(const Texts& postfix)
+    {
+        TokenList list;
+        for (const Text& token : postfix)
+            list.push(list.keep(token));
+        return cEvaluate::EvaluatePostfix(std::vector<TextView>(list.begin(), list.end()));
+    }
+
     // No list when a variable in error stopped the scan.
     static std::optional<Texts> Tokenise(const EvaluationContext& context, const Text& text,
                                          bool vDetectVariable)

@@ -1,0 +1,350 @@
+// The engine takes shortcuts where the plain steps would cost too much on long
+// texts. Each test here puts a shortcut beside the plain step it replaces, on
+// thousands of generated texts, and expects the same text, tokens, value or
+// fault from both.
+
+#include "engine/arithmetic.h"
+#include "engine/number_text.h"
+#include "engine/shape.h"
+#include "engine/source.h"
+
+#include "tests/engine/engine_steps.h"
+#include "tests/engine/engine_test_support.h"
+
+#include <random>
+
+namespace vantor::test {
+namespace {
+
+using Texts = EngineSteps::Texts;
+
+// Expressions of every shape the engine must take apart, malformed ones included.
+class Generator {
+public:
+    explicit Generator(unsigned seed) : m_random(seed) {}
+
+    std::string expression(int depth = 0)
+    {
+        std::string text = operand(depth);
+        for (int terms = pick(4); terms > 0; --terms)
+            text += std::string(1, "+-*/%^"[pick(6)]) + operand(depth);
+        return text;
+    }
+
+private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+
+    std::string number()
+    {
+        static const char* const kNumbers[] = {"0", "2",   "05",  "12.5",  ".5", "5.",     "1.2.3",
+                                               ".", "2e3", "1e5", "1.5e3", "7",  "100000", "3.25"};
+        return kNumbers[pick(14)];
+    }
+
+    std::string operand(int depth)
+    {
+        static const char* const kNames[] = {"x", "ab", "a", "x1", "pi", "q", "x1e2", "fac(20)"};
+        static const char* const kFunctions[] = {"abs(", "sin(", "cos(",   "fac(",
+                                                 "int(", "log(", "round(", "atan("};
+        const int choice = depth > 3 ? pick(3) : pick(9);
+        switch (choice) {
+        case 0:
+        case 1:
+            return number();
+        case 2:
+            return kNames[pick(8)];
+        case 3:
+            return "-" + operand(depth + 1);
+        case 4:
+        case 5:
+            return "(" + expression(depth + 1) + ")";
+        case 6:
+        case 7:
+            return kFunctions[pick(8)] + expression(depth + 1) + ")";
+        default:
+            return operand(depth + 1) + operand(depth + 1); // two operands side by side
+        }
+    }
+
+    std::mt19937 m_random;
+};
+
+VariableRows generatorRows()
+{
+    VariableRows rows;
+    rows.row(0) = {u"x", u"2*3", u"6"};
+    rows.row(1) = {u"ab", u"-5", u"-5"};
+    rows.row(2) = {u"a", u"1/100000", u"1E-05"};
+    rows.row(3) = {u"x1", u"7", u"7"};
+    rows.row(4) = {u"q", u"(1", u"7"}; // stale: its expression has gone bad since
+    return rows;
+}
+
+// Sign rewriting as written: sign by sign from the left, each replaced in the text.
+Text rewriteSignBySign(Text text)
+{
+    const auto operandEnd = [&](std::size_t start) {
+        std::size_t end = start;
+        if (start >= text.size())
+            return start;
+        if (isNumberChar(text[start])) {
+            while (end < text.size() && isNumberChar(text[end]))
+                ++end;
+            if (end + 1 < text.size() && isExponentLetter(text[end]) && isDigit(text[end + 1]))
+                for (end += 2; end < text.size() && isDigit(text[end]);)
+                    ++end;
+            return end;
+        }
+        const FunctionEntry* entry = shape::openingAt(text, start);
+        if (entry && entry->function == Function::Pi)
+            return start + 2;
+        if (text[start] == u'(' || entry) {
+            int depth = 0;
+            for (end = entry ? start + entry->name.size() : start; end < text.size(); ++end) {
+                depth += (text[end] == u'(') - (text[end] == u')');
+                if (depth == 0)
+                    return end + 1;
+            }
+            return text.size();
+        }
+        while (end < text.size() && !isOperator(text[end]) && !isBracket(text[end]))
+            ++end;
+        return end;
+    };
+    const auto negate = [&](std::size_t sign) {
+        const std::size_t end = operandEnd(sign + 1);
+        text =
+            text.substr(0, sign) + u"(0-" + text.substr(sign + 1, end - sign - 1) + u")" + text.substr(end);
+    };
+    if (!text.empty() && text[0] == u'-')
+        negate(0);
+    for (std::size_t s = 0; s + 1 < text.size(); ++s) {
+        if ((isOperator(text[s]) || text[s] == u'(') && text[s + 1] == u'-')
+            negate(s + 1);
+    }
+    return text;
+}
+
+// The tokeniser as written: after every substitution the whole text is
+// scanned again from its first character. A value is kept apart from its
+// neighbours by two marks, which are no characters of the text.
+constexpr char16_t kOpen = u'\uE000';
+constexpr char16_t kClose = u'\uE001';
+
+std::optional<Texts> tokeniseRescanning(const EvaluationContext& context, Text text, bool vDetectVariable)
+{
+    const auto length = [&] {
+        return text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), kOpen)) * 2;
+    };
+    const auto substitute = [&](std::size_t at, std::size_t covered, Text value) {
+        text = text.substr(0, at) + kOpen + value + kClose + text.substr(at + covered);
+        checkTextLength(length());
+    };
+    const VariableTable rows(context);
+restart:
+    Texts tokens;
+    bool inNumber = false;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const char16_t c = text[pos];
+        if (c == kOpen || c == kClose) {
+            inNumber = false;
+        } else if (isNumberChar(c)) {
+            if (!inNumber)
+                tokens.emplace_back();
+            tokens.back() += c;
+            inNumber = true;
+        } else if (isExponentLetter(c) && pos > 0 && text[pos - 1] != kOpen) {
+            if (!isDigit(text[pos - 1]))
+                continue;
+            std::size_t start = pos;
+            while (start > 0 && isNumberChar(text[start - 1]))
+                --start;
+            std::size_t end =
+                pos + 1 + (pos + 1 < text.size() && (text[pos + 1] == u'+' || text[pos + 1] == u'-'));
+            while (end < text.size() && isDigit(text[end]))
+                ++end;
+            text = text.substr(0, start) +
+                   EngineSteps::ExpandExponent(text.substr(start, end - start), pos - start) +
+                   text.substr(end);
+            checkTextLength(length());
+            goto restart;
+        } else if (isOperator(c) || isBracket(c)) {
+            tokens.emplace_back(1, c);
+            inNumber = false;
+        } else if (const FunctionEntry* entry = shape::openingAt(text, pos)) {
+            double x = 0;
+            std::size_t covered = 2;
+            if (entry->function != Function::Pi) {
+                int depth = 0;
+                std::size_t end = pos + entry->name.size();
+                for (; end < text.size(); ++end) {
+                    depth += (text[end] == u'(') - (text[end] == u')');
+                    if (depth == 0)
+                        break;
+                }
+                if (end == text.size())
+                    raise(FaultKind::Overflow);
+                covered = end + 1 - pos;
+                const Text argument = text.substr(pos + entry->name.size(), covered - entry->name.size());
+                x = numberValue(cEvaluate(context).Evaluate(argument, vDetectVariable));
+            }
+            const double v = EngineSteps::FunctionValue(context, entry->function, x);
+            substitute(pos, covered, v < 0 ? u"(0" + numberText(v) + u")" : numberText(v));
+            goto restart;
+        } else if (const VariableTable::Row* row = vDetectVariable ? rows.match(text, pos) : nullptr) {
+            const Text value = cEvaluate(context).Evaluate(row->expression, false);
+            if (value.starts_with(u"Error"))
+                return std::nullopt;
+            substitute(pos, row->name.size(), value.starts_with(u'-') ? u"(0" + value + u")" : value);
+            goto restart;
+        }
+    }
+    if (tokens.empty())
+        raise(FaultKind::Subscript);
+    return tokens;
+}
+
+template <class Step> std::string outcomeText(Step step)
+{
+    try {
+        return step();
+    } catch (const Fault& fault) {
+        return "fault " + std::string(fault.message());
+    }
+}
+
+std::string joined(const std::optional<Texts>& tokens)
+{
+    if (!tokens)
+        return "variable in error";
+    std::string out;
+    for (const Text& token : *tokens)
+        out += u8(token) + " ";
+    return out;
+}
+
+TEST(FastPaths, OnePassSignRewritingRewritesAsSignBySign)
+{
+    Generator generator(1);
+    for (int i = 0; i < 4000; ++i) {
+        const Text text = EngineSteps::CleanExpression(u16(generator.expression()));
+        ASSERT_EQ(u8(EngineSteps::RewriteSigns(text)), u8(rewriteSignBySign(text))) << u8(text);
+    }
+    for (const char* text : {"-(-(-(2", "1)))-(-(-(2", "-sin(-(2", "-(-2)-(-3)", "--5", "(-)"})
+        EXPECT_EQ(u8(EngineSteps::RewriteSigns(u16(text))), u8(rewriteSignBySign(u16(text)))) << text;
+}
+
+TEST(FastPaths, SingleScanTokenisesAsRescanning)
+{
+    const VariableRows rows = generatorRows();
+    Generator generator(2);
+    int compared = 0;
+    for (int i = 0; i < 4000; ++i) {
+        for (const bool variables : {true, false}) {
+            const Text text = EngineSteps::CleanExpression(u16(generator.expression()));
+            if (!EngineSteps::CheckFault(rows, text, variables).empty())
+                continue;
+            const Text rewritten = EngineSteps::RewriteSigns(text);
+            ASSERT_EQ(outcomeText([&] { return joined(EngineSteps::Tokenise(rows, rewritten, variables)); }),
+                      outcomeText([&] { return joined(tokeniseRescanning(rows, rewritten, variables)); }))
+                << u8(rewritten);
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 2000);
+}
+
+TEST(FastPaths, IndexedArgumentChecksCheckAsACopyWould)
+{
+    VariableRows rows = generatorRows();
+    Generator generator(3);
+    for (int i = 0; i < 3000; ++i) {
+        rows.row(4).result = i % 7 == 0 ? u"Error." : u"7";
+        const bool variables = i % 3 != 0;
+        const Text text =
+            EngineSteps::RewriteSigns(EngineSteps::CleanExpression(u16(generator.expression())));
+        const LazyVariableTable table(rows);
+        const Source source(text, variables ? &table : nullptr);
+        for (std::size_t pos = 0; pos < text.size(); ++pos) {
+            const FunctionEntry* entry = shape::openingAt(text, pos);
+            if (!entry || entry->function == Function::Pi)
+                continue;
+            const std::size_t open = pos + entry->name.size();
+            const std::size_t end = source.closingAfter(open);
+            if (end == Text::npos)
+                continue;
+            ASSERT_EQ(u8(source.argumentFault(open, end)),
+                      u8(EngineSteps::CheckFault(rows, text.substr(open, end - open), variables)))
+                << u8(text) << " at " << open;
+        }
+    }
+}
+
+TEST(FastPaths, PendingOperandsReadAsPushedTexts)
+{
+    // Results pushed as their number texts, read back when popped.
+    const auto evaluateWithTexts = [](const Texts& postfix) {
+        std::vector<Text> stack;
+        const auto pop = [&] {
+            if (stack.empty())
+                raise(FaultKind::Subscript);
+            const double value = numberValue(stack.back());
+            stack.pop_back();
+            return value;
+        };
+        for (const Text& token : postfix) {
+            if (isNumber(token)) {
+                stack.push_back(token);
+                continue;
+            }
+            const double b = pop();
+            const double a = pop();
+            const char16_t op = token.front();
+            stack.push_back(numberText(op == u'+'   ? arithmetic::add(a, b)
+                                       : op == u'-' ? arithmetic::subtract(a, b)
+                                       : op == u'*' ? arithmetic::multiply(a, b)
+                                       : op == u'/' ? arithmetic::divide(a, b)
+                                       : op == u'%' ? arithmetic::remainder(a, b)
+                                                    : arithmetic::power(a, b)));
+        }
+        return numberText(pop());
+    };
+    std::mt19937 random(4);
+    const char* const kOperands[] = {"3", "0.1", "1e308",  "1.7976931348623157e308",
+                                     "0", "7.5", "1e-320", "123456789012345678"};
+    for (int i = 0; i < 5000; ++i) {
+        Texts postfix;
+        for (int n = std::uniform_int_distribution<int>(1, 9)(random); n > 0; --n) {
+            if (random() % 2)
+                postfix.push_back(u16(kOperands[random() % 8]));
+            else
+                postfix.emplace_back(1, u"+-*/%^"[random() % 6]);
+        }
+        ASSERT_EQ(outcomeText([&] { return u8(numberText(EngineSteps::EvaluatePostfix(postfix))); }),
+                  outcomeText([&] { return u8(evaluateWithTexts(postfix)); }));
+    }
+}
+
+TEST(FastPaths, AngleConversionIsTheEvaluatedProduct)
+{
+    // Where the number text has no exponent, converting is evaluating the text
+    // of the number followed by "*" and the factor.
+    const VariableRows degrees;
+    const auto evaluated = [&](double value, std::u16string_view factor) {
+        return numberValue(cEvaluate(degrees).Evaluate(numberText(value) + Text(factor), false));
+    };
+    std::mt19937 random(5);
+    for (int i = 0; i < 3000; ++i) {
+        const double x =
+            roundTo15Digits(std::uniform_real_distribution<double>(-720, 720)(random) * (i % 2 ? 1 : 1e-2));
+        if (numberText(x).find(u'E') != Text::npos || numberText(std::atan(x)).find(u'E') != Text::npos)
+            continue;
+        ASSERT_EQ(EngineSteps::FunctionValue(degrees, Function::Sin, x),
+                  std::sin(evaluated(x, u"*0.0174532925")));
+        ASSERT_EQ(EngineSteps::FunctionValue(degrees, Function::Atan, x),
+                  evaluated(std::atan(x), u"*57.2957795785523"));
+    }
+}
+
+} // namespace
+} // namespace vantor::test
