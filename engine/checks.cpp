@@ -18,6 +18,8 @@ std::u16string_view shapeFault(TextView text)
     bool exponent = isExponentLetter(text.front()) || isExponentLetter(text.back());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
+        if (isDigit(c) || c == u'.')
+            continue; // no fault starts at a number character
         count += (c == u'(') - (c == u')');
         operators = operators || shape::operatorPairAt(text, i);
         brackets = brackets || shape::bracketPairAt(text, i);

@@ -30,8 +30,14 @@ public:
         if (m_topIndex >= kLastIndex)
             raise(FaultKind::Overflow);
         ++m_topIndex;
-        m_items.resize(static_cast<std::size_t>(m_topIndex) + 1);
-        m_items[static_cast<std::size_t>(m_topIndex)] = vSItem;
+        // Resizes the array to items 0 to TopIndex, keeping those below.
+        const auto top = static_cast<std::size_t>(m_topIndex);
+        if (top == m_items.size()) {
+            m_items.push_back(vSItem);
+        } else {
+            m_items.resize(top + 1);
+            m_items[top] = vSItem;
+        }
     }
 
     // The top item, removed. On an empty stack: subscript fault.
@@ -40,6 +46,7 @@ public:
         checkTop();
         Item item = m_items[static_cast<std::size_t>(m_topIndex)];
         --m_topIndex;
+        // Resizes the array to items 0 to TopIndex; an emptied stack keeps its bottom item.
         if (m_topIndex >= 0)
             m_items.resize(static_cast<std::size_t>(m_topIndex) + 1);
         return item;

@@ -6,7 +6,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -15,43 +18,182 @@ namespace vantor {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+constexpr std::uint64_t kLeastFifteenDigits = 100'000'000'000'000; // 1E+14
 
-// A value as printf writes it to 15 significant digits, correctly rounded:
-// "d.dddddddddddddde±x".
-struct Scientific {
-    std::array<char, 40> text{};
-    std::size_t size = 0;
-
-    explicit Scientific(double value)
-    {
-        const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
-                                          std::chars_format::scientific, kSignificantDigits - 1);
-        size = static_cast<std::size_t>(result.ptr - text.data());
-    }
-
-    // Reads the text back, as the number text written from it reads.
-    double read() const
-    {
-        double value = 0;
-        if (std::from_chars(text.data(), text.data() + size, value).ec == std::errc::result_out_of_range) {
-            if (exponent() > 0)
-                raise(FaultKind::Overflow);
-            return 0;
-        }
-        return value;
-    }
-
-    int exponent() const
-    {
-        const char* e = text.data() + size;
-        while (*(e - 1) != 'e')
-            --e;
-        int magnitude = 0;
-        for (const char* p = e + 1; p != text.data() + size; ++p)
-            magnitude = magnitude * 10 + (*p - '0');
-        return *e == '-' ? -magnitude : magnitude;
-    }
+// A value's 15 significant digits, correctly rounded, as the integer N in
+// [1E+14, 1E+15), and the decimal exponent of the first: |value| ≈ N·10^(exponent-14).
+struct Digits {
+    bool negative = false;
+    std::uint64_t n = 0;
+    int exponent = 0;
 };
+
+// Powers of ten held exactly: by a double up to 1E+22, by an x87 extended
+// double (64-bit mantissa, 5^27 < 2^63) up to 1E+27.
+constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kExactLongPowers = 27;
+constexpr bool kExtendedPrecision = std::numeric_limits<long double>::digits >= 64;
+
+long double longPower(int k)
+{
+    long double power = 1;
+    for (int i = 0; i < k; ++i)
+        power *= 10;
+    return power;
+}
+
+// The digits as printf finds them: exact, whatever the value.
+Digits digitsByPrintf(double value)
+{
+    std::array<char, 40> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
+                                   std::chars_format::scientific, kSignificantDigits - 1)
+                         .ptr;
+    Digits digits;
+    const char* p = text.data();
+    if (*p == '-') {
+        digits.negative = true;
+        ++p;
+    }
+    for (; *p != 'e'; ++p) {
+        if (*p != '.')
+            digits.n = digits.n * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    std::from_chars(p + 1 + (p[1] == '+'), end, digits.exponent);
+    return digits;
+}
+
+// The digits from one extended-precision product, when it decides them: the
+// product errs by at most half a unit in its 64th bit, which only matters
+// when it lies that close to halfway between two integers.
+std::optional<Digits> digitsByProduct(double value)
+{
+    const double magnitude = std::fabs(value);
+    if (!kExtendedPrecision || !(magnitude >= 1e-13 && magnitude < 1e41))
+        return std::nullopt;
+    int binaryExponent = 0;
+    std::frexp(magnitude, &binaryExponent);
+    // log10(2) is about 0.30103; the loop below puts right an estimate one off.
+    int exponent = (binaryExponent - 1) * 30103 / 100000 - (binaryExponent < 1 ? 1 : 0);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int k = kSignificantDigits - 1 - exponent;
+        if (k > kExactLongPowers || k < -kExactLongPowers)
+            return std::nullopt;
+        const long double scaled = k >= 0 ? static_cast<long double>(magnitude) * longPower(k)
+                                          : static_cast<long double>(magnitude) / longPower(-k);
+        if (scaled < static_cast<long double>(kLeastFifteenDigits)) {
+            --exponent;
+            continue;
+        }
+        if (scaled >= static_cast<long double>(kLeastFifteenDigits) * 10) {
+            ++exponent;
+            continue;
+        }
+        const long double whole = std::floor(scaled);
+        const long double fraction = scaled - whole;
+        if (std::fabs(fraction - 0.5L) < 0x1p-10L)
+            return std::nullopt;
+        Digits digits{value < 0, static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1 : 0), exponent};
+        if (digits.n == kLeastFifteenDigits * 10) {
+            digits.n = kLeastFifteenDigits;
+            ++digits.exponent;
+        }
+        return digits;
+    }
+    return std::nullopt;
+}
+
+Digits digitsOf(double value)
+{
+    if (const std::optional<Digits> digits = digitsByProduct(value))
+        return *digits;
+    return digitsByPrintf(value);
+}
+
+// The value that the digits stand for, as reading their text gives it.
+double valueOf(const Digits& digits)
+{
+    const int power = digits.exponent - (kSignificantDigits - 1);
+    if (power >= -22 && power <= 22) {
+        // N is below 2^53 and the power of ten exact: one correctly rounded step.
+        const double n = static_cast<double>(digits.n);
+        const double magnitude = power >= 0 ? n * kExactPowers[static_cast<std::size_t>(power)]
+                                            : n / kExactPowers[static_cast<std::size_t>(-power)];
+        return digits.negative ? -magnitude : magnitude;
+    }
+    std::array<char, 48> text{}; // "-", 15 digits, "e", the power
+    char* end = text.data();
+    if (digits.negative)
+        *end++ = '-';
+    end = std::to_chars(end, text.data() + 24, digits.n).ptr;
+    *end++ = 'e';
+    end = std::to_chars(end, text.data() + text.size(), power).ptr;
+    double value = 0;
+    if (std::from_chars(text.data(), end, value).ec == std::errc::result_out_of_range) {
+        if (digits.exponent > 0)
+            raise(FaultKind::Overflow);
+        return 0;
+    }
+    return value;
+}
+
+Text format(const Digits& digits)
+{
+    std::array<char, kSignificantDigits> figures{};
+    std::uint64_t n = digits.n;
+    for (int i = kSignificantDigits - 1; i >= 0; --i) {
+        figures[static_cast<std::size_t>(i)] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    int count = kSignificantDigits;
+    while (count > 1 && figures[static_cast<std::size_t>(count - 1)] == '0')
+        --count;
+    const int x = digits.exponent;
+
+    std::array<char16_t, 32> out{};
+    std::size_t size = 0;
+    const auto put = [&](char c) { out[size++] = static_cast<char16_t>(c); };
+    const auto putFigures = [&](int from, int to) {
+        for (int i = from; i < to; ++i)
+            put(figures[static_cast<std::size_t>(i)]);
+    };
+    if (digits.negative)
+        put('-');
+    if (x >= -4 && x <= 14) {
+        if (x < 0) {
+            put('0');
+            put('.');
+            for (int i = 0; i < -x - 1; ++i)
+                put('0');
+            putFigures(0, count);
+        } else {
+            const int integerDigits = x + 1;
+            putFigures(0, std::min(integerDigits, count));
+            for (int i = count; i < integerDigits; ++i)
+                put('0');
+            if (count > integerDigits) {
+                put('.');
+                putFigures(integerDigits, count);
+            }
+        }
+    } else {
+        putFigures(0, 1);
+        if (count > 1) {
+            put('.');
+            putFigures(1, count);
+        }
+        put('E');
+        put(x < 0 ? '-' : '+');
+        const int magnitude = std::abs(x);
+        if (magnitude >= 100)
+            put(static_cast<char>('0' + magnitude / 100));
+        put(static_cast<char>('0' + magnitude / 10 % 10));
+        put(static_cast<char>('0' + magnitude % 10));
+    }
+    return Text(out.data(), size);
+}
 
 // Decimal exponent of the first significant digit of a syntactically valid
 // number text, saturated; only its sign matters to tell overflow from underflow.
@@ -96,68 +238,41 @@ bool isExactInteger(double value)
     return std::fabs(value) < 1e15 && std::trunc(value) == value;
 }
 
+// A plain decimal with at most 15 significant digits (no exponent, no sign)
+// read exactly as the library reads it: its digits as an integer below 2^53,
+// scaled by an exact power of ten in one correctly rounded step.
+std::optional<double> readShortDecimal(TextView text)
+{
+    std::uint64_t n = 0;
+    int significant = 0;
+    int fraction = 0;
+    bool point = false;
+    for (const char16_t c : text) {
+        if (c == u'.') {
+            point = true;
+            continue;
+        }
+        if (!isDigit(c))
+            return std::nullopt;
+        if (n > 0 || c != u'0')
+            ++significant;
+        if (significant > kSignificantDigits)
+            return std::nullopt;
+        n = n * 10 + static_cast<std::uint64_t>(c - u'0');
+        fraction += point ? 1 : 0;
+    }
+    if (fraction > 22)
+        return std::nullopt;
+    return static_cast<double>(n) / kExactPowers[static_cast<std::size_t>(fraction)];
+}
+
 } // namespace
 
 Text numberText(double value)
 {
     if (value == 0)
         return u"0";
-    const Scientific scientific(value);
-    const char* p = scientific.text.data();
-    const bool negative = *p == '-';
-    if (negative)
-        ++p;
-    std::array<char, kSignificantDigits> digits{};
-    int count = 0;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.')
-            digits[static_cast<std::size_t>(count++)] = *p;
-    }
-    while (count > 1 && digits[static_cast<std::size_t>(count - 1)] == '0')
-        --count;
-    const int x = scientific.exponent();
-
-    std::array<char16_t, 32> out{};
-    std::size_t n = 0;
-    const auto put = [&](char c) { out[n++] = static_cast<char16_t>(c); };
-    const auto putDigits = [&](int from, int to) {
-        for (int i = from; i < to; ++i)
-            put(digits[static_cast<std::size_t>(i)]);
-    };
-    if (negative)
-        put('-');
-    if (x >= -4 && x <= 14) {
-        if (x < 0) {
-            put('0');
-            put('.');
-            for (int i = 0; i < -x - 1; ++i)
-                put('0');
-            putDigits(0, count);
-        } else {
-            const int integerDigits = x + 1;
-            putDigits(0, std::min(integerDigits, count));
-            for (int i = count; i < integerDigits; ++i)
-                put('0');
-            if (count > integerDigits) {
-                put('.');
-                putDigits(integerDigits, count);
-            }
-        }
-    } else {
-        putDigits(0, 1);
-        if (count > 1) {
-            put('.');
-            putDigits(1, count);
-        }
-        put('E');
-        put(x < 0 ? '-' : '+');
-        const int magnitude = std::abs(x);
-        if (magnitude >= 100)
-            put(static_cast<char>('0' + magnitude / 100));
-        put(static_cast<char>('0' + magnitude / 10 % 10));
-        put(static_cast<char>('0' + magnitude % 10));
-    }
-    return Text(out.data(), n);
+    return format(digitsOf(value));
 }
 
 bool isNumber(TextView text) noexcept
@@ -197,7 +312,31 @@ double numberValue(TextView text)
 
 double readNumber(TextView text)
 {
-    // The text is plain ASCII now; from_chars reads it without a leading "+".
+    if (const std::optional<double> value = readShortDecimal(text))
+        return *value;
+    return plain::readNumber(text);
+}
+
+double roundTo15Digits(double value)
+{
+    // The same as numberValue(numberText(value)), without the texts.
+    if (value == 0)
+        return 0; // negative zero is written "0"
+    if (isExactInteger(value))
+        return value;
+    return valueOf(digitsOf(value));
+}
+
+namespace plain {
+
+Text numberText(double value)
+{
+    return value == 0 ? Text(u"0") : format(digitsByPrintf(value));
+}
+
+double readNumber(TextView text)
+{
+    // The text is plain ASCII; from_chars reads it without a leading "+".
     std::array<char, 64> buffer{};
     std::string longText;
     char* ascii = buffer.data();
@@ -220,12 +359,9 @@ double readNumber(TextView text)
 
 double roundTo15Digits(double value)
 {
-    // The same as numberValue(numberText(value)), without the texts.
-    if (value == 0)
-        return 0; // negative zero is written "0"
-    if (isExactInteger(value))
-        return value;
-    return Scientific(value).read();
+    return numberValue(plain::numberText(value));
 }
+
+} // namespace plain
 
 } // namespace vantor

@@ -42,13 +42,25 @@ bool cEvaluate::OperatorPriority(TextView incoming, TextView top) noexcept
 {
     // True when the top stays on the stack: it is "(", or the incoming operator
     // binds strictly tighter. Equal priorities, "^" included, apply left to right.
+    const auto priority = [](TextView op) {
+        switch (op.size() == 1 ? op.front() : u' ') {
+        case u'^':
+            return 3;
+        case u'*':
+        case u'/':
+        case u'%':
+            return 2;
+        case u'+':
+        case u'-':
+            return 1;
+        default:
+            return 0;
+        }
+    };
     if (top == u"(")
         return true;
-    if (incoming == u"^")
-        return top == u"/" || top == u"*" || top == u"%" || top == u"+" || top == u"-";
-    if (incoming == u"/" || incoming == u"*" || incoming == u"%")
-        return top == u"-" || top == u"+";
-    return false;
+    const int stacked = priority(top);
+    return stacked > 0 && priority(incoming) > stacked;
 }
 
 std::vector<TextView> cEvaluate::ToPostfix(TokenList& tokens)

@@ -71,7 +71,10 @@ Text cEvaluate::RewriteSigns(Text text)
     // rewriting the text sign by sign, from the left, gives: a sign inside an
     // operand is rewritten in its turn, and an operand that no bracket closes
     // runs to the end, where every such operand closes.
-    if (text.find(u'-') == Text::npos)
+    bool anySign = !text.empty() && text.front() == u'-';
+    for (std::size_t i = 0; !anySign && i + 1 < text.size(); ++i)
+        anySign = text[i + 1] == u'-' && precedesSign(text[i]);
+    if (!anySign)
         return text;
     const std::vector<std::size_t> ends = groupEnds(text);
     Text out;

@@ -2,6 +2,7 @@
 
 #include "engine/fault.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cwctype>
 #include <locale.h>
@@ -45,6 +46,8 @@ void toLowerCase(Text& text)
 
 Text fromUtf8(std::string_view utf8)
 {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return Text(utf8.begin(), utf8.end());
     Text out;
     out.reserve(utf8.size());
     std::size_t i = 0;
@@ -95,6 +98,8 @@ Text fromUtf8(std::string_view utf8)
 
 std::string toUtf8(TextView text)
 {
+    if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; }))
+        return std::string(text.begin(), text.end());
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -11,6 +11,8 @@
 #include "tests/engine/engine_steps.h"
 #include "tests/engine/engine_test_support.h"
 
+#include <cmath>
+#include <cstring>
 #include <random>
 
 namespace vantor::test {
@@ -323,6 +325,47 @@ TEST(FastPaths, PendingOperandsReadAsPushedTexts)
         ASSERT_EQ(outcomeText([&] { return u8(numberText(EngineSteps::EvaluatePostfix(postfix))); }),
                   outcomeText([&] { return u8(evaluateWithTexts(postfix)); }));
     }
+}
+
+// Doubles of every magnitude and bit pattern, and values near 15-digit halfway points.
+double anyDouble(std::mt19937_64& random)
+{
+    switch (random() % 4) {
+    case 0: {
+        double value = 0;
+        const std::uint64_t bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+        return std::isfinite(value) ? value : 1.5;
+    }
+    case 1:
+        return std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 200) - 150);
+    case 2: { // a 16th significant digit of 5: halfway, or nearly so once scaled
+        const double halfway =
+            static_cast<double>((random() % 800'000'000'000'000ULL + 100'000'000'000'000ULL) * 10 + 5);
+        return random() % 3 == 0 ? halfway : halfway * std::pow(10.0, static_cast<int>(random() % 60) - 40);
+    }
+    default:
+        return std::uniform_real_distribution<double>(-1000, 1000)(random);
+    }
+}
+
+TEST(FastPaths, NumberTextsAsTheLibraryWritesAndReadsThem)
+{
+    std::mt19937_64 random(6);
+    for (int i = 0; i < 200'000; ++i) {
+        const double value = anyDouble(random);
+        ASSERT_EQ(u8(numberText(value)), u8(plain::numberText(value))) << value;
+        ASSERT_EQ(outcomeText([&] { return u8(numberText(roundTo15Digits(value))); }),
+                  outcomeText([&] { return u8(numberText(plain::roundTo15Digits(value))); }))
+            << value;
+        const Text decimal = numberText(std::fabs(value));
+        if (decimal.find(u'E') == Text::npos) {
+            ASSERT_EQ(readNumber(decimal), plain::readNumber(decimal)) << u8(decimal);
+        }
+    }
+    for (const char* decimal :
+         {"05", ".5", "5.", "0.0000000000000000000001", "999999999999999", "0.1", "12.5"})
+        EXPECT_EQ(readNumber(u16(decimal)), plain::readNumber(u16(decimal))) << decimal;
 }
 
 TEST(FastPaths, AngleConversionIsTheEvaluatedProduct)
