@@ -13,10 +13,13 @@ PACKAGES := g++ make cmake libgtest-dev qt6-base-dev fonts-dejavu-core \
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 
 SANITIZE_DIR ?= build-sanitize
+BENCH_DIR    ?= $(BUILD_DIR)/release
+# What make bench and the scripts beside it need besides.
+BENCH_PACKAGES := libbenchmark-dev bc time xvfb xauth valgrind
 FUZZ_SECONDS ?= 300
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: run test test-sanitize fuzz build configure deps screenshot clean
+.PHONY: run test test-sanitize fuzz bench build configure deps screenshot clean
 
 run: build
 	$(BUILD_DIR)/app/vantor
@@ -42,6 +45,18 @@ fuzz: build
 	$(BUILD_DIR)/fuzz/engine_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1 \
 	    -dict=tests/fuzz/engine.dict -artifact_prefix=$(BUILD_DIR)/fuzz/findings/ \
 	    $(BUILD_DIR)/fuzz/corpus tests/fuzz/corpus
+
+# The engine's benchmarks in a Release build (medians of five runs, JSON in
+# build/bench.json), then the longest texts, each in a process of its own.
+# bench/vs-bc.sh and bench/startup.sh compare with bc and with a bare window.
+bench: deps
+	@scripts/ensure-packages.sh $(BENCH_PACKAGES)
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DVANTOR_BUILD_BENCH=ON -DVANTOR_BUILD_TESTS=OFF \
+	      -DVANTOR_FUZZ=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	$(BENCH_DIR)/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+	    --benchmark_out=$(BUILD_DIR)/bench.json --benchmark_out_format=json
+	bench/limits.sh $(BENCH_DIR)/tools/vantor-eval
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

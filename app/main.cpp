@@ -1,5 +1,6 @@
 // Start-up: the application, its default font, and the main window.
 
+#include "ui/first_frame.h"
 #include "ui/fvantor.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     QApplication::setFont(font);
 
     vantor::ui::fVantor window;
+    vantor::ui::reportFirstFrameIfAsked(&window);
     window.show();
     return QApplication::exec();
 }

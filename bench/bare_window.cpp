@@ -1,0 +1,27 @@
+// The yardsticks for Vantor's start-up: a bare Qt Widgets window of the same
+// client size (250 x 322), with the same font and nothing in it; with --text,
+// the same window showing one line of text, which is what loads the fonts.
+
+#include "ui/first_frame.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QWidget>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+
+    QWidget window;
+    window.setWindowTitle("Bare");
+    window.setFixedSize(250, 322);
+    if (argc > 1 && QString(argv[1]) == "--text")
+        (new QLabel("0", &window))->move(8, 8);
+    vantor::ui::reportFirstFrameIfAsked(&window);
+    window.show();
+    return QApplication::exec();
+}
