@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # What building and testing need on a fresh Debian 12.
 PACKAGES := g++ make cmake libgtest-dev qt6-base-dev fonts-dejavu-core \
-            clang libclang-rt-14-dev valgrind
+            clang libclang-rt-14-dev valgrind desktop-file-utils appstream
 # What make screenshot needs besides: an X server of its own and a way to type into it.
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 
@@ -16,10 +16,13 @@ SANITIZE_DIR ?= build-sanitize
 BENCH_DIR    ?= $(BUILD_DIR)/release
 # What make bench and the scripts beside it need besides.
 BENCH_PACKAGES := libbenchmark-dev bc time xvfb xauth valgrind
+PACKAGE_DIR  ?= $(BUILD_DIR)/package
+# What make package needs besides: dependencies from the binaries, and the checkers.
+PACKAGE_PACKAGES := dpkg-dev file lintian desktop-file-utils appstream
 FUZZ_SECONDS ?= 300
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: run test test-sanitize fuzz bench build configure deps screenshot clean
+.PHONY: run test test-sanitize fuzz bench package build configure deps screenshot clean
 
 run: build
 	$(BUILD_DIR)/app/vantor
@@ -58,6 +61,14 @@ bench: deps
 	    --benchmark_out=$(BUILD_DIR)/bench.json --benchmark_out_format=json
 	bench/limits.sh $(BENCH_DIR)/tools/vantor-eval
 
+# A Debian package of a Release build, under build/package, checked by lintian.
+package: deps
+	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DVANTOR_BUILD_TESTS=OFF -DVANTOR_FUZZ=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	lintian --info $(PACKAGE_DIR)/vantor_*.deb
+
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
@@ -67,10 +78,13 @@ configure: deps
 deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
 
-# Pictures of the window for the README, under docs/.
+# Pictures of the windows for the README, under docs/: at the usual scale,
+# and at twice it, as on a high-dpi screen.
 screenshot: build
 	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES)
 	xvfb-run -a -s '-screen 0 1024x768x24' scripts/screenshot.sh $(BUILD_DIR)/app/vantor docs/vantor
+	QT_SCALE_FACTOR=2 xvfb-run -a -s '-screen 0 1280x1024x24' \
+	    scripts/screenshot.sh $(BUILD_DIR)/app/vantor docs/vantor-2x
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

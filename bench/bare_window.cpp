@@ -2,6 +2,7 @@
 // client size (250 x 322), with the same font and nothing in it; with --text,
 // the same window showing one line of text, which is what loads the fonts.
 
+#include "ui/application.h"
 #include "ui/first_frame.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QFont font = QApplication::font();
-    font.setPointSize(8);
+    font.setPointSize(vantor::ui::kDefaultPointSize);
     QApplication::setFont(font);
 
     QWidget window;

@@ -22,6 +22,9 @@ fFunction::fFunction(QWidget* parent) : QWidget(parent)
     setWindowTitle("Functions");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(1770), twips(1035));
+    // The names are drawn, not held in controls: a screen reader reads them here.
+    setAccessibleName("Functions");
+    setAccessibleDescription("Abs, ACos, ASin, ATan, Cos, Fac, Int, Log, Pi, Round, Sin, Tan");
 }
 
 void fFunction::PrintFunction()

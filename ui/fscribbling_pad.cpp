@@ -19,6 +19,7 @@ fScribblingPad::fScribblingPad(QWidget* parent) : QWidget(parent)
     m_pad->setObjectName("tScribblingPad");
     m_pad->setGeometry(twipsRect(0, 0, 3375, 2655));
     m_pad->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_pad->setAccessibleName("Notes");
     m_pad->setMaxLength(std::numeric_limits<int>::max()); // the notes have no length limit
 }
 

@@ -26,25 +26,44 @@ namespace {
 constexpr int kKeyEnter = 13;
 constexpr int kUnlimited = std::numeric_limits<int>::max();
 
-// The 23 keypad buttons: name, caption, and cell in the grid of six columns
-// and four rows. The top cell of the last column holds the angle switch.
+// The 23 keypad buttons: name, caption, cell in the grid of six columns and
+// four rows, and what a screen reader says where the caption does not. The
+// top cell of the last column holds the angle switch.
 struct KeypadKey {
     const char* name;
     const char* caption;
     int row;
     int column;
+    const char* description;
 };
 
+// clang-format off
 constexpr KeypadKey kKeypad[] = {
-    {"c1", "1", 0, 0},         {"c2", "2", 0, 1},           {"c3", "3", 0, 2},
-    {"cDot", ".", 0, 3},       {"cMultiply", "*", 0, 4},    {"c4", "4", 1, 0},
-    {"c5", "5", 1, 1},         {"c6", "6", 1, 2},           {"cPlus0", "+", 1, 3},
-    {"cDivide", "/", 1, 4},    {"cClear", "CR", 1, 5},      {"c7", "7", 2, 0},
-    {"c8", "8", 2, 1},         {"c9", "9", 2, 2},           {"cMinus", "-", 2, 3},
-    {"cRemainder", "%", 2, 4}, {"cMemory", "M", 2, 5},      {"c0", "0", 3, 0},
-    {"cFunction", "Fn", 3, 1}, {"cLeftBracket", "(", 3, 2}, {"cRightBracket", ")", 3, 3},
-    {"cPower", "^", 3, 4},     {"cResult", "=", 3, 5},
+    {"c1", "1", 0, 0, ""},
+    {"c2", "2", 0, 1, ""},
+    {"c3", "3", 0, 2, ""},
+    {"cDot", ".", 0, 3, "Decimal point"},
+    {"cMultiply", "*", 0, 4, "Multiply"},
+    {"c4", "4", 1, 0, ""},
+    {"c5", "5", 1, 1, ""},
+    {"c6", "6", 1, 2, ""},
+    {"cPlus0", "+", 1, 3, "Add"},
+    {"cDivide", "/", 1, 4, "Divide"},
+    {"cClear", "CR", 1, 5, "Clear the expression"},
+    {"c7", "7", 2, 0, ""},
+    {"c8", "8", 2, 1, ""},
+    {"c9", "9", 2, 2, ""},
+    {"cMinus", "-", 2, 3, "Subtract"},
+    {"cRemainder", "%", 2, 4, "Remainder"},
+    {"cMemory", "M", 2, 5, "Show or hide the scratch pad"},
+    {"c0", "0", 3, 0, ""},
+    {"cFunction", "Fn", 3, 1, "List the functions"},
+    {"cLeftBracket", "(", 3, 2, "Opening bracket"},
+    {"cRightBracket", ")", 3, 3, "Closing bracket"},
+    {"cPower", "^", 3, 4, "Power"},
+    {"cResult", "=", 3, 5, "Evaluate the expression"},
 };
+// clang-format on
 
 // The order in which Tab visits the controls after the expression box and the
 // variable table; not the visual order of the keypad.
@@ -170,6 +189,7 @@ void fVantor::createMenus()
 void fVantor::createExpressionBox(QWidget* client)
 {
     m_expression = makeBox(client, "tExpression", twipsRect(120, 120, 3495, 645));
+    m_expression->setAccessibleName("Expression");
     m_expression->installEventFilter(this);
 }
 
@@ -182,6 +202,9 @@ void fVantor::createVariableTable(QWidget* client)
         m_names[i] = makeBox(client, indexed("tVariableName", i), twipsRect(120, top, 735, 285));
         m_expressions[i] = makeBox(client, indexed("tVariableExpression", i), twipsRect(840, top, 1695, 285));
         m_results[i] = makeBox(client, indexed("tVariableResult", i), twipsRect(2520, top, 1095, 285));
+        m_names[i]->setAccessibleName(QString("Name of variable %1").arg(i + 1));
+        m_expressions[i]->setAccessibleName(QString("Expression of variable %1").arg(i + 1));
+        m_results[i]->setAccessibleName(QString("Value of variable %1").arg(i + 1));
 
         connect(m_names[i], &QLineEdit::textChanged, this, [this, i] { tVariableName_Change(i); });
         m_expressions[i]->installEventFilter(this);
@@ -208,6 +231,7 @@ void fVantor::createKeypad(QWidget* client)
         auto* button = new QPushButton(QString::fromLatin1(key.caption), client);
         button->setObjectName(key.name);
         button->setGeometry(twipsRect(120 + 600 * key.column, 2400 + 600 * key.row, 495, 435));
+        button->setAccessibleDescription(QString::fromLatin1(key.description));
         // A focused button is pressed again by Enter as well as by Space.
         button->setAutoDefault(true);
         m_keypad.push_back(button);
@@ -225,17 +249,23 @@ void fVantor::createAngleSwitch(QWidget* client)
     auto* degreesLabel = new QLabel("D", client);
     degreesLabel->setObjectName("lDegrees");
     degreesLabel->setGeometry(twipsRect(3240, 2400, 255, 255));
+    degreesLabel->setAccessibleDescription("Degrees");
     auto* radiansLabel = new QLabel("R", client);
     radiansLabel->setObjectName("lRadians");
     radiansLabel->setGeometry(twipsRect(3240, 2640, 255, 255));
+    radiansLabel->setAccessibleDescription("Radians");
 
     // Siblings, so one exclusive group: selecting one clears the other.
     m_degrees = new QRadioButton(client);
     m_degrees->setObjectName("oDegrees");
     m_degrees->setGeometry(twipsRect(3480, 2370, 255, 255));
+    m_degrees->setAccessibleName("Degrees");
+    m_degrees->setAccessibleDescription("Angles of trigonometric functions in degrees");
     m_radians = new QRadioButton(client);
     m_radians->setObjectName("oRadians");
     m_radians->setGeometry(twipsRect(3480, 2610, 255, 255));
+    m_radians->setAccessibleName("Radians");
+    m_radians->setAccessibleDescription("Angles of trigonometric functions in radians");
     m_degrees->setChecked(true);
 }
 

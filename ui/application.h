@@ -1,0 +1,16 @@
+#pragma once
+
+class QApplication;
+
+namespace vantor::ui {
+
+// The application's identity and look, set once at start-up: its name, the
+// desktop entry it belongs to (which gives its task-bar entry its icon), the
+// window icon, and the one default font size at which every caption and every
+// box's text fits the windows' fixed geometry.
+void setUpApplication(QApplication& application);
+
+inline constexpr const char* kApplicationId = "org.vantor.Vantor";
+inline constexpr int kDefaultPointSize = 8;
+
+} // namespace vantor::ui
