@@ -147,9 +147,7 @@ void LayoutTest::optionButtonsAreOneExclusiveGroup()
 void LayoutTest::windowOpensWithZeroAndDegrees()
 {
     WindowFixture fixture;
-    fixture.window->show();
-    QApplication::setActiveWindow(fixture.window.get());
-    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    QVERIFY(fixture.showActive());
     QCOMPARE(fixture.window->windowTitle(), "Vantor");
     QCOMPARE(fixture.text("tExpression"), "0");
     QCOMPARE(QApplication::focusWidget(), fixture.box("tExpression"));

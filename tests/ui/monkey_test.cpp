@@ -83,8 +83,7 @@ void MonkeyTest::survivesRandomEvents()
     qInfo("seed %u", seed);
 
     WindowFixture fixture;
-    fixture.window->show();
-    QApplication::setActiveWindow(fixture.window.get());
+    QVERIFY(fixture.showActive());
 
     // Notes the monkey never touches; it hides and shows their pad.
     fixture.click("cMemory");

@@ -26,6 +26,14 @@ public:
         });
     }
 
+    // Shows the window and makes it the active one, as the user's would be.
+    [[nodiscard]] bool showActive() const
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
     QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
     QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
     QRadioButton* option(const QString& name) const { return find<QRadioButton>(name); }

@@ -163,9 +163,7 @@ void WindowsTest::exitClosesEveryWindow()
 void WindowsTest::altEEndsTheProgram()
 {
     WindowFixture fixture;
-    fixture.window->show();
-    QApplication::setActiveWindow(fixture.window.get());
-    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    QVERIFY(fixture.showActive());
     fixture.click("cMemory");
     QPointer<QWidget> pad = topLevel("fScribblingPad");
     QApplication::setActiveWindow(fixture.window.get());
@@ -177,9 +175,7 @@ void WindowsTest::altEEndsTheProgram()
 void WindowsTest::tabKeyWalksFromTheExpressionThroughTheTable()
 {
     WindowFixture fixture;
-    fixture.window->show();
-    QApplication::setActiveWindow(fixture.window.get());
-    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    QVERIFY(fixture.showActive());
     QStringList visited;
     for (int i = 0; i < 16; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
