@@ -42,6 +42,21 @@ bool bareFunctionNameAt(TextView text, std::size_t i) noexcept
     return entry && entry->function != Function::Pi && !beginsWithAt(text, i, entry->opening);
 }
 
+std::vector<std::size_t> closingPositions(TextView text, std::size_t fallback)
+{
+    std::vector<std::size_t> closing(text.size(), fallback);
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'(') {
+            open.push_back(i);
+        } else if (text[i] == u')' && !open.empty()) {
+            closing[open.back()] = i + 1;
+            open.pop_back();
+        }
+    }
+    return closing;
+}
+
 const FunctionEntry* openingAt(TextView text, std::size_t i) noexcept
 {
     const FunctionEntry* entry = functionNameAt(text, i);

@@ -4,6 +4,8 @@
 #include "engine/text.h"
 #include "engine/variable_table.h"
 
+#include <vector>
+
 namespace vantor::shape {
 
 // The local faults the checks look for, each at a position of the text.
@@ -40,6 +42,10 @@ inline bool looseExponentAt(TextView text, std::size_t i) noexcept
     return i > 0 && i + 1 < text.size() && isExponentLetter(text[i]) &&
            (!isDigit(text[i - 1]) || !isDigit(text[i + 1]));
 }
+
+// For each "(", the position after the ")" that closes it; given as fallback
+// where none does, and for every other character.
+std::vector<std::size_t> closingPositions(TextView text, std::size_t fallback);
 
 // "pi" or the function opening that the text at i begins with; null when none.
 const FunctionEntry* openingAt(TextView text, std::size_t i) noexcept;

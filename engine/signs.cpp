@@ -1,6 +1,7 @@
 #include "engine/evaluate.h"
 
 #include "engine/function_table.h"
+#include "engine/shape.h"
 
 #include <vector>
 
@@ -12,23 +13,6 @@ namespace {
 constexpr bool precedesSign(char16_t c) noexcept
 {
     return isOperator(c) || c == u'(';
-}
-
-// For each "(", the position after the bracket that closes it, or the end of
-// the text when none does.
-std::vector<std::size_t> groupEnds(TextView text)
-{
-    std::vector<std::size_t> ends(text.size(), text.size());
-    std::vector<std::size_t> open;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'(') {
-            open.push_back(i);
-        } else if (text[i] == u')' && !open.empty()) {
-            ends[open.back()] = i + 1;
-            open.pop_back();
-        }
-    }
-    return ends;
 }
 
 // The end of the operand that a sign at start - 1 negates: a number with its
@@ -76,7 +60,7 @@ Text cEvaluate::RewriteSigns(Text text)
         anySign = text[i + 1] == u'-' && precedesSign(text[i]);
     if (!anySign)
         return text;
-    const std::vector<std::size_t> ends = groupEnds(text);
+    const std::vector<std::size_t> ends = shape::closingPositions(text, text.size());
     Text out;
     out.reserve(text.size() + 16);
     std::vector<std::size_t> closeAt; // operand ends, innermost last

@@ -24,15 +24,8 @@ const Source::Index& Source::index() const
         return *m_index;
     Index& index = m_index.emplace();
     const TextView text = m_text;
-    index.closing.assign(text.size(), Text::npos);
-    std::vector<std::size_t> open;
+    index.closing = shape::closingPositions(text, Text::npos);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'(') {
-            open.push_back(i);
-        } else if (text[i] == u')' && !open.empty()) {
-            index.closing[open.back()] = i + 1;
-            open.pop_back();
-        }
         if (shape::operatorPairAt(text, i))
             index.operatorPairs.push_back(i);
         if (shape::bracketPairAt(text, i))
