@@ -4,10 +4,14 @@ class QApplication;
 
 namespace vantor::ui {
 
-// The application's identity and look, set once at start-up: its name, the
-// desktop entry it belongs to (which gives its task-bar entry its icon), the
-// window icon, and the one default font size at which every caption and every
-// box's text fits the windows' fixed geometry.
+// The application's identity, set once at start-up before any application
+// object exists: its name, its version, and the desktop entry it belongs to
+// (which gives its task-bar entry its icon).
+void setIdentity();
+
+// The application's look, set once the application exists: the window icon,
+// and the one default font size at which every caption and every box's text
+// fits the windows' fixed geometry.
 void setUpApplication(QApplication& application);
 
 inline constexpr const char* kApplicationId = "org.vantor.Vantor";

@@ -1,10 +1,7 @@
 #include "ui/fscribbling_pad.h"
 
 #include "ui/geometry.h"
-
-#include <QLineEdit>
-
-#include <limits>
+#include "ui/text_box.h"
 
 namespace vantor::ui {
 
@@ -15,12 +12,11 @@ fScribblingPad::fScribblingPad(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(3405), twips(2730));
 
-    m_pad = new QLineEdit(this);
+    m_pad = new TextBox(this);
     m_pad->setObjectName("tScribblingPad");
     m_pad->setGeometry(twipsRect(0, 0, 3375, 2655));
     m_pad->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_pad->setAccessibleName("Notes");
-    m_pad->setMaxLength(std::numeric_limits<int>::max()); // the notes have no length limit
 }
 
 } // namespace vantor::ui

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-class QLineEdit;
-
 namespace vantor::ui {
+
+class TextBox;
 
 // A scratch pad for free notes: one text box that nothing else reads or writes.
 // Hiding it keeps the notes; closing it discards them.
@@ -15,7 +15,7 @@ public:
     explicit fScribblingPad(QWidget* parent = nullptr);
 
 private:
-    QLineEdit* m_pad = nullptr;
+    TextBox* m_pad = nullptr;
 };
 
 } // namespace vantor::ui

@@ -5,6 +5,7 @@
 #include "ui/ffunction.h"
 #include "ui/fscribbling_pad.h"
 #include "ui/geometry.h"
+#include "ui/text_box.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,19 +13,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <limits>
 
 namespace vantor::ui {
 
 namespace {
 
 constexpr int kKeyEnter = 13;
-constexpr int kUnlimited = std::numeric_limits<int>::max();
 
 // The 23 keypad buttons: name, caption, cell in the grid of six columns and
 // four rows, and what a screen reader says where the caption does not. The
@@ -110,32 +107,20 @@ Text toText(const QString& text)
     return text.toStdU16String();
 }
 
-// Replaces a box's text, keeping its caret and selection where they were (as
-// far as the new text reaches): no command moves them.
-void replaceText(QLineEdit* box, const QString& text)
+// Shows a side window, restored if it was minimised, in front of the others.
+void showInFront(QWidget* window)
 {
-    const int cursor = box->cursorPosition();
-    const int selectionStart = box->selectionStart();
-    const int selectionLength = box->selectionLength();
-    box->setText(text);
-    if (selectionStart >= 0 && selectionStart < text.size()) {
-        const int end = std::min<int>(selectionStart + selectionLength, static_cast<int>(text.size()));
-        // setSelection leaves the caret at the far end from its start argument.
-        if (cursor <= selectionStart)
-            box->setSelection(end, selectionStart - end);
-        else
-            box->setSelection(selectionStart, end - selectionStart);
-    } else {
-        box->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
-    }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
-QLineEdit* makeBox(QWidget* client, const QString& name, const QRect& geometry)
+TextBox* makeBox(QWidget* client, const QString& name, const QRect& geometry)
 {
-    auto* box = new QLineEdit(client);
+    auto* box = new TextBox(client);
     box->setObjectName(name);
     box->setGeometry(geometry);
-    box->setMaxLength(kUnlimited); // a box holds text of any length; the engine judges it
     return box;
 }
 
@@ -342,31 +327,30 @@ void fVantor::runCommand(const std::function<void()>& command)
 
 void fVantor::Form_Load()
 {
-    replaceText(m_expression, "0");
+    m_expression->setText("0");
 }
 
 void fVantor::appendKey_Click(const QString& caption)
 {
-    replaceText(m_expression, m_expression->text() + caption);
+    m_expression->setText(m_expression->text() + caption);
 }
 
 void fVantor::cClear_Click()
 {
-    replaceText(m_expression, "0");
+    m_expression->setText("0");
 }
 
 void fVantor::cResult_Click()
 {
     runCommand([this] {
         cEvaluate engine(*this);
-        replaceText(m_expression,
-                    QString::fromStdU16String(engine.Evaluate(toText(m_expression->text()), true)));
+        m_expression->setText(QString::fromStdU16String(engine.Evaluate(toText(m_expression->text()), true)));
         // Then every row with a name, in order; an empty name skips the row.
         for (int i = 0; i < kRows; ++i) {
             if (m_names[i]->text().isEmpty())
                 continue;
-            replaceText(m_results[i],
-                        QString::fromStdU16String(engine.Evaluate(toText(m_expressions[i]->text()), false)));
+            m_results[i]->setText(
+                QString::fromStdU16String(engine.Evaluate(toText(m_expressions[i]->text()), false)));
         }
     });
 }
@@ -375,9 +359,7 @@ void fVantor::cFunction_Click()
 {
     if (!m_functionList)
         m_functionList = new fFunction;
-    m_functionList->show();
-    m_functionList->raise();
-    m_functionList->activateWindow();
+    showInFront(m_functionList);
     m_functionList->PrintFunction();
 }
 
@@ -385,13 +367,11 @@ void fVantor::cMemory_Click()
 {
     if (!m_scratchPad)
         m_scratchPad = new fScribblingPad;
-    if (m_scratchPad->isVisible()) {
+    // A minimised pad counts as hidden: "M" brings it back.
+    if (m_scratchPad->isVisible() && !m_scratchPad->isMinimized())
         m_scratchPad->hide();
-    } else {
-        m_scratchPad->show();
-        m_scratchPad->raise();
-        m_scratchPad->activateWindow();
-    }
+    else
+        showInFront(m_scratchPad);
 }
 
 void fVantor::tExpression_KeyPress(int& keyAscii)
@@ -409,14 +389,14 @@ void fVantor::tVariableExpression_KeyPress(int index, int& keyAscii)
     runCommand([this, index] {
         // A row's own expression cannot use variables.
         const Text result = cEvaluate(*this).Evaluate(toText(m_expressions[index]->text()), false);
-        replaceText(m_results[index], QString::fromStdU16String(result));
+        m_results[index]->setText(QString::fromStdU16String(result));
     });
     keyAscii = 0;
 }
 
 void fVantor::tVariableName_Change(int index)
 {
-    replaceText(m_expressions[index], "0");
+    m_expressions[index]->setText("0");
 }
 
 void fVantor::mContent_Click()

@@ -10,7 +10,6 @@
 #include <functional>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -18,6 +17,7 @@ namespace vantor::ui {
 
 class fFunction;
 class fScribblingPad;
+class TextBox;
 
 // The main window: the expression box, the variable table, the keypad and the
 // angle switch. It owns all data in its boxes, and lends the variable rows and
@@ -70,10 +70,10 @@ private:
     // the command writes nothing further.
     void runCommand(const std::function<void()>& command);
 
-    QLineEdit* m_expression = nullptr;
-    std::array<QLineEdit*, kRows> m_names{};
-    std::array<QLineEdit*, kRows> m_expressions{};
-    std::array<QLineEdit*, kRows> m_results{};
+    TextBox* m_expression = nullptr;
+    std::array<TextBox*, kRows> m_names{};
+    std::array<TextBox*, kRows> m_expressions{};
+    std::array<TextBox*, kRows> m_results{};
     QRadioButton* m_degrees = nullptr;
     QRadioButton* m_radians = nullptr;
     std::vector<QPushButton*> m_keypad;

@@ -2,13 +2,20 @@
 
 #include "ui_fixture.h"
 
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
+
 class CommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void keypadAppendsItsCaption();
     void clearResetsOnlyTheExpression();
-    void keypadKeepsCaretAndSelection();
+    void keypadAppendsAtTheEndWhereverTheCaretIs();
+    void typingGoesOnAfterWhatACommandWrote();
+    void everyCommandLeavesTheCaretAtTheEndOfWhatItWrote();
+    void pastedOrDroppedTextKeepsItsFirstLine();
     void enterInTheExpressionRunsTheResultCommand();
     void enterInARowComputesThatRowOnly();
     void otherKeysReachTheBoxesUntouched();
@@ -50,7 +57,7 @@ void CommandsTest::clearResetsOnlyTheExpression()
     QCOMPARE(fixture.text("tVariableResult0"), "2");
 }
 
-void CommandsTest::keypadKeepsCaretAndSelection()
+void CommandsTest::keypadAppendsAtTheEndWhereverTheCaretIs()
 {
     WindowFixture fixture;
     QLineEdit* expression = fixture.box("tExpression");
@@ -58,10 +65,105 @@ void CommandsTest::keypadKeepsCaretAndSelection()
     expression->setSelection(1, 2);
     fixture.click("c9");
     QCOMPARE(expression->text(), "123459");
-    QCOMPARE(expression->selectedText(), "23");
     expression->setCursorPosition(2);
     fixture.click("cPlus0");
-    QCOMPARE(expression->cursorPosition(), 2);
+    QCOMPARE(expression->text(), "123459+");
+    QCOMPARE(expression->cursorPosition(), 7);
+    QVERIFY(!expression->hasSelectedText());
+}
+
+void CommandsTest::typingGoesOnAfterWhatACommandWrote()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.showActive());
+    // The caret stands after the "0" of the start, so typing continues it.
+    fixture.type("tExpression", "2+3");
+    QCOMPARE(fixture.text("tExpression"), "02+3");
+    fixture.press("tExpression");
+    QCOMPARE(fixture.text("tExpression"), "5");
+
+    // Typed after a result, an operator continues the result, not a digit inside it.
+    fixture.box("tExpression")->setText("1/3");
+    fixture.press("tExpression");
+    fixture.type("tExpression", "*3");
+    QCOMPARE(fixture.text("tExpression"), "0.333333333333333*3");
+    fixture.press("tExpression");
+    QCOMPARE(fixture.text("tExpression"), "0.999999999999999");
+
+    fixture.box("tExpression")->setCursorPosition(0);
+    fixture.click("cClear");
+    fixture.type("tExpression", "7");
+    QCOMPARE(fixture.text("tExpression"), "07");
+}
+
+void CommandsTest::everyCommandLeavesTheCaretAtTheEndOfWhatItWrote()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.showActive());
+    const auto caretAtEnd = [&fixture](const QString& name) {
+        const QLineEdit* box = fixture.box(name);
+        return box->cursorPosition() == box->text().size() && !box->hasSelectedText();
+    };
+    fixture.setRow(0, "a", "1/3", "old text");
+    fixture.box("tVariableResult0")->setSelection(0, 3);
+    fixture.box("tExpression")->setText("a*3");
+    fixture.box("tExpression")->setCursorPosition(1);
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "0.999999999999999");
+    QVERIFY(caretAtEnd("tExpression"));
+    QCOMPARE(fixture.text("tVariableResult0"), "0.333333333333333");
+    QVERIFY(caretAtEnd("tVariableResult0"));
+
+    fixture.box("tVariableResult1")->setText("old text");
+    fixture.box("tVariableResult1")->setCursorPosition(2);
+    fixture.box("tVariableExpression1")->setText("2^10");
+    fixture.press("tVariableExpression1");
+    QCOMPARE(fixture.text("tVariableResult1"), "1024");
+    QVERIFY(caretAtEnd("tVariableResult1"));
+
+    // A new name resets the row's expression to a "0" that typing continues.
+    fixture.box("tVariableExpression1")->setCursorPosition(0);
+    fixture.box("tVariableName1")->setFocus();
+    fixture.type("tVariableName1", "b");
+    QCOMPARE(fixture.text("tVariableExpression1"), "0");
+    QVERIFY(caretAtEnd("tVariableExpression1"));
+    QCOMPARE(QApplication::focusWidget(), fixture.box("tVariableName1")); // the focus never moves
+}
+
+void CommandsTest::pastedOrDroppedTextKeepsItsFirstLine()
+{
+    WindowFixture fixture;
+    fixture.click("cMemory");
+    QList<QLineEdit*> boxes = fixture.window->findChildren<QLineEdit*>();
+    boxes << topLevel("fScribblingPad")->findChild<QLineEdit*>("tScribblingPad");
+    QCOMPARE(boxes.size(), 17);
+    for (QLineEdit* box : boxes) {
+        for (const char* lineEnd : {"\n", "\r\n", "\r"}) {
+            box->setText("12");
+            box->setCursorPosition(1);
+            QGuiApplication::clipboard()->setText(QString("a+b") + lineEnd + "second line" + lineEnd);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), "1a+b2"); // the box's own text after the caret stays
+            QCOMPARE(box->cursorPosition(), 4);
+        }
+    }
+
+    fixture.box("tExpression")->clear();
+    QGuiApplication::clipboard()->setText("2+3\n");
+    QTest::keyClick(fixture.box("tExpression"), Qt::Key_Insert, Qt::ShiftModifier);
+    fixture.press("tExpression");
+    QCOMPARE(fixture.text("tExpression"), "5");
+
+    // Text dragged in from another program and dropped.
+    QLineEdit* expression = fixture.box("tExpression");
+    QMimeData dragged;
+    dragged.setText("*7\n*100");
+    const QPoint where = expression->rect().center();
+    QDragEnterEvent enter(where, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(expression, &enter);
+    QDropEvent drop(where, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(expression, &drop);
+    QCOMPARE(expression->text(), "5*7");
 }
 
 void CommandsTest::enterInTheExpressionRunsTheResultCommand()

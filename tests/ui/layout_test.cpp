@@ -3,8 +3,11 @@
 
 #include "ui_fixture.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTextDocumentFragment>
+#include <QToolTip>
 
 class LayoutTest : public QObject {
     Q_OBJECT
@@ -17,6 +20,7 @@ private slots:
     void labelsTakeNoFocus();
     void optionButtonsAreOneExclusiveGroup();
     void windowOpensWithZeroAndDegrees();
+    void clippedBoxShowsItsWholeTextAsATooltip();
 };
 
 // Twips at 15 to a pixel.
@@ -151,11 +155,50 @@ void LayoutTest::windowOpensWithZeroAndDegrees()
     QCOMPARE(fixture.window->windowTitle(), "Vantor");
     QCOMPARE(fixture.text("tExpression"), "0");
     QCOMPARE(QApplication::focusWidget(), fixture.box("tExpression"));
+    QCOMPARE(fixture.box("tExpression")->cursorPosition(), 1); // after the "0"
     QVERIFY(fixture.option("oDegrees")->isChecked());
     for (int i = 0; i < 5; ++i) {
         for (const char* column : {"tVariableName", "tVariableExpression", "tVariableResult"})
             QVERIFY(fixture.text(QString("%1%2").arg(column).arg(i)).isEmpty());
     }
+}
+
+// What the user sees on hovering over a box: the tooltip's text, or nothing.
+static QString hover(QLineEdit* box)
+{
+    QHelpEvent event(QEvent::ToolTip, box->rect().center(), box->mapToGlobal(box->rect().center()));
+    QApplication::sendEvent(box, &event);
+    if (!QToolTip::isVisible())
+        return {};
+    QString shown = QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText();
+    return shown.remove(QChar::LineSeparator).remove(u'\n');
+}
+
+void LayoutTest::clippedBoxShowsItsWholeTextAsATooltip()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.showActive());
+    const QList<QLineEdit*> boxes = fixture.window->findChildren<QLineEdit*>();
+    QCOMPARE(boxes.size(), 16);
+    for (QLineEdit* box : boxes) {
+        box->setText("2.5");
+        QCOMPARE(hover(box), QString()); // a text that fits needs none
+    }
+    // The result column is narrower than a value of 15 digits; the expression
+    // box is narrower than an expression of 60 characters.
+    const QString value = "0.500000000000001";
+    const QString expression = "sin(30)*<b>x</b> & " + QString(40, u'9');
+    for (QLineEdit* box : boxes) {
+        const QString& text = box->objectName().startsWith("tVariableResult") ? value : expression;
+        box->setText(text);
+        QCOMPARE(hover(box), text); // as typed: no markup, no character lost
+    }
+    // A text too long for any screen shows as much as fits, and says so.
+    QLineEdit* expressionBox = fixture.box("tExpression");
+    expressionBox->setText(QString(100'000, u'7'));
+    const QString shown = hover(expressionBox);
+    QVERIFY(shown.size() > 1000);
+    QCOMPARE(shown, QString(shown.size() - 1, u'7') + QChar(0x2026));
 }
 
 QTEST_MAIN(LayoutTest)

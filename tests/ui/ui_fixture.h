@@ -11,6 +11,16 @@
 #include <memory>
 #include <vector>
 
+// The program's top-level window of that name, shown or hidden.
+inline QWidget* topLevel(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name)
+            return widget;
+    }
+    return nullptr;
+}
+
 // A main window whose message boxes are recorded instead of shown.
 struct ShownMessage {
     QString title;

@@ -16,21 +16,12 @@ private slots:
     void scratchPadHidesKeepingItsText();
     void closingTheScratchPadDiscardsItsText();
     void scratchPadIsIndependentOfTheCalculator();
+    void minimisedSideWindowsComeBackRestored();
     void helpMenuHoldsContentSeparatorAbout();
     void notesShowTheirTwoLines();
     void exitClosesEveryWindow();
     void altEEndsTheProgram();
     void tabKeyWalksFromTheExpressionThroughTheTable();
-
-private:
-    static QWidget* topLevel(const QString& name)
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == name)
-                return widget;
-        }
-        return nullptr;
-    }
 };
 
 void WindowsTest::functionListOpensOnceAndComesBack()
@@ -107,6 +98,29 @@ void WindowsTest::scratchPadIsIndependentOfTheCalculator()
     fixture.click("cResult");
     fixture.press("tExpression");
     QCOMPARE(notes->text(), "2+2");
+}
+
+void WindowsTest::minimisedSideWindowsComeBackRestored()
+{
+    WindowFixture fixture;
+    fixture.window->show();
+    fixture.click("cFunction");
+    QWidget* list = topLevel("fFunction");
+    list->showMinimized();
+    fixture.click("cFunction");
+    QVERIFY(list->isVisible() && !list->isMinimized());
+
+    fixture.click("cMemory");
+    QWidget* pad = topLevel("fScribblingPad");
+    QTest::keyClicks(pad->findChild<QLineEdit*>("tScribblingPad"), "kept");
+    pad->showMinimized();
+    fixture.click("cMemory"); // a minimised pad counts as hidden
+    QVERIFY(pad->isVisible() && !pad->isMinimized());
+    QCOMPARE(pad->findChild<QLineEdit*>("tScribblingPad")->text(), "kept");
+    fixture.click("cMemory");
+    QVERIFY(!pad->isVisible());
+    fixture.click("cMemory");
+    QVERIFY(pad->isVisible() && !pad->isMinimized());
 }
 
 void WindowsTest::helpMenuHoldsContentSeparatorAbout()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace vantor::ui {
+
+// A single-line text box of the windows.
+// - It holds text of any length: the engine, not the box, judges an expression.
+// - It never holds a line break: a pasted or dropped text keeps only what
+//   stands before its first line break, as single-line boxes do on Windows.
+// - Hovered while its text is wider than the box, it shows the text as a
+//   tooltip, so that a long value can be read whole.
+// A command replaces the whole text with setText, which leaves the caret at
+// the end with nothing selected: a command never leaves the caret inside a
+// number it wrote.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    // Whether the text is wider than the room the box has for it.
+    bool isClipped() const;
+
+protected:
+    bool event(QEvent* event) override;
+};
+
+} // namespace vantor::ui
