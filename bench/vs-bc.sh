@@ -1,10 +1,13 @@
 #!/bin/bash
-# The same 10,000 generated lines of arithmetic through vantor-eval and through
-# bc -l, in one run: time per line for each, and their ratio.
-#   bench/vs-bc.sh [VANTOR_EVAL] [LINES]
+# The same 100,000 generated lines of arithmetic through vantor-eval and through
+# bc -l, in one run: time per line for each, and their ratio. Each program
+# reads the lines RUNS times, the two in turn; the medians are compared. The
+# start-up, each program on an empty input, is shown beside them.
+#   bench/vs-bc.sh [VANTOR_EVAL] [LINES] [RUNS]
 set -eu
 eval_binary=${1:-build/release/tools/vantor-eval}
-count=${2:-10000}
+count=${2:-100000}
+runs=${3:-5}
 lines=$(mktemp)
 trap 'rm -f "$lines"' EXIT
 
@@ -25,19 +28,31 @@ awk -v n="$count" 'BEGIN {
     }
 }' >"$lines"
 
-elapsed() { # nanoseconds that the command takes on the lines
-    local t0 t1
-    t0=$(date +%s%N)
-    "$@" <"$lines" >/dev/null
-    t1=$(date +%s%N)
+elapsed() { # INPUT COMMAND...: microseconds that the command takes, no process but its own timed
+    local input=$1 t0=${EPOCHREALTIME/./} t1
+    shift
+    "$@" <"$input" >/dev/null
+    t1=${EPOCHREALTIME/./}
     echo $((t1 - t0))
+}
+
+median() { # of the numbers given
+    printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"
 }
 
 "$eval_binary" <"$lines" >/dev/null # warm the caches
 bc -l <"$lines" >/dev/null
-vantor=$(elapsed "$eval_binary")
-bc=$(elapsed bc -l)
-printf 'lines: %d\n' "$count"
-printf 'vantor-eval %8.2f us/line\n' "$(bc -l <<<"$vantor / $count / 1000")"
-printf 'bc -l       %8.2f us/line\n' "$(bc -l <<<"$bc / $count / 1000")"
-printf 'bc -l takes %.1f times as long\n' "$(bc -l <<<"$bc / $vantor")"
+vantor_runs=() bc_runs=() vantor_starts=() bc_starts=()
+for ((run = 0; run < runs; run++)); do
+    vantor_runs+=("$(elapsed "$lines" "$eval_binary")")
+    bc_runs+=("$(elapsed "$lines" bc -l)")
+    vantor_starts+=("$(elapsed /dev/null "$eval_binary")")
+    bc_starts+=("$(elapsed /dev/null bc -l)")
+done
+vantor=$(median "${vantor_runs[@]}") vantor_start=$(median "${vantor_starts[@]}")
+bc=$(median "${bc_runs[@]}") bc_start=$(median "${bc_starts[@]}")
+printf 'lines: %d, medians of %d runs\n' "$count" "$runs"
+printf 'vantor-eval %8.2f us/line (start-up %.1f ms)\n' "$(bc -l <<<"$vantor / $count")" "$(bc -l <<<"$vantor_start / 1000")"
+printf 'bc -l       %8.2f us/line (start-up %.1f ms)\n' "$(bc -l <<<"$bc / $count")" "$(bc -l <<<"$bc_start / 1000")"
+printf 'bc -l takes %.1f times as long (%.1f times without the start-ups)\n' "$(bc -l <<<"$bc / $vantor")" \
+    "$(bc -l <<<"($bc - $bc_start) / ($vantor - $vantor_start)")"

@@ -4,7 +4,9 @@
 #include "engine/fault.h"
 #include "engine/variable_rows.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -19,17 +21,25 @@ constexpr std::string_view kUsage =
     "\n"
     "Evaluates each EXPRESSION, or else each line of standard input, as the Vantor\n"
     "window's \"=\" does, and prints one line for each: the result, or Fault: MESSAGE.\n"
+    "It prompts with \"> \" only when standard input and output are both terminals.\n"
     "\n"
     "  --degrees          trigonometric functions work in degrees (the default)\n"
     "  --radians          trigonometric functions work in radians\n"
-    "  --var NAME=EXPR    fills the next of the five variable rows; the rows are\n"
-    "                     computed first, in order\n"
-    "  --help             prints this text\n"
+    "  --var NAME=EXPR    fills the next of the five variable rows (also written\n"
+    "                     --var=NAME=EXPR); the rows are computed first, in order\n"
+    "  -h, --help         prints this text\n"
     "  --version          prints the version\n"
     "\n"
-    "Exit status: 0 when nothing faulted, 1 when something did, 2 for a usage error.\n";
+    "Exit status: 0 when nothing faulted (an \"Error. ...\" line is a result), 1 when\n"
+    "something did, 2 for a usage error, 3 when standard input could not be read or\n"
+    "the output could not be written.\n";
 
 constexpr std::string_view kVersion = "vantor-eval 0.1.0\n";
+
+enum ExitStatus { kSuccess = 0, kFaulted = 1, kUsageError = 2, kInputOutputError = 3 };
+
+// Text editors may begin a UTF-8 file with this byte-order mark.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 struct Options {
     vantor::VariableRows rows;
@@ -39,55 +49,183 @@ struct Options {
     bool version = false;
 };
 
-// Parses the arguments; an error message when they are not usable.
+// Fills the next variable row from NAME=EXPRESSION.
+std::optional<std::string> addRow(std::string_view definition, Options& options)
+{
+    const std::size_t equals = definition.find('=');
+    if (equals == std::string_view::npos)
+        return "--var needs NAME=EXPRESSION, with an \"=\": " + std::string(definition);
+    if (options.rowCount == vantor::EvaluationContext::kRows)
+        return "at most five --var rows";
+    vantor::VariableRows::Row& row = options.rows.row(options.rowCount++);
+    row.name = vantor::fromUtf8(definition.substr(0, equals));
+    row.expression = vantor::fromUtf8(definition.substr(equals + 1));
+    return std::nullopt;
+}
+
+// An option that takes no value.
+std::optional<std::string> parseSwitch(std::string_view argument, Options& options)
+{
+    if (argument == "--degrees")
+        options.rows.setDegrees(true);
+    else if (argument == "--radians")
+        options.rows.setDegrees(false);
+    else if (argument == "-h" || argument == "--help")
+        options.help = true;
+    else if (argument == "--version")
+        options.version = true;
+    else
+        return "unknown option " + std::string(argument) +
+               " (an expression that begins with \"-\" goes after --)";
+    return std::nullopt;
+}
+
+// Parses the arguments; an error message when they are not usable. Options
+// and expressions may come in any order until "--", after which every
+// argument is an expression.
 std::optional<std::string> parse(int argc, char** argv, Options& options)
 {
+    constexpr std::string_view kVarIs = "--var=";
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (optionsEnded || !argument.starts_with('-')) {
+        std::optional<std::string> error;
+        if (optionsEnded || !argument.starts_with('-'))
             options.expressions.emplace_back(argument);
-        } else if (argument == "--") {
+        else if (argument == "--")
             optionsEnded = true;
-        } else if (argument == "--degrees") {
-            options.rows.setDegrees(true);
-        } else if (argument == "--radians") {
-            options.rows.setDegrees(false);
-        } else if (argument == "--help") {
-            options.help = true;
-        } else if (argument == "--version") {
-            options.version = true;
-        } else if (argument == "--var") {
-            if (i + 1 >= argc)
-                return "--var needs NAME=EXPRESSION";
-            const std::string_view definition = argv[++i];
-            const std::size_t equals = definition.find('=');
-            if (equals == std::string_view::npos)
-                return "--var needs NAME=EXPRESSION, with an \"=\": " + std::string(definition);
-            if (options.rowCount == vantor::EvaluationContext::kRows)
-                return "at most five --var rows";
-            vantor::VariableRows::Row& row = options.rows.row(options.rowCount++);
-            row.name = vantor::fromUtf8(definition.substr(0, equals));
-            row.expression = vantor::fromUtf8(definition.substr(equals + 1));
-        } else {
-            return "unknown option " + std::string(argument) +
-                   " (an expression that begins with \"-\" goes after --)";
-        }
+        else if (argument == "--var")
+            error = i + 1 < argc ? addRow(argv[++i], options) : "--var needs NAME=EXPRESSION";
+        else if (argument.starts_with(kVarIs))
+            error = addRow(argument.substr(kVarIs.size()), options);
+        else
+            error = parseSwitch(argument, options);
+        if (error)
+            return error;
     }
     return std::nullopt;
 }
 
-// Evaluates one expression as the window's "=" does; false when it faulted.
-bool evaluateLine(const std::string& line, vantor::VariableRows& rows)
+// The reason of the last failed call, for a message.
+std::string reason()
 {
-    try {
-        const vantor::Text result = vantor::cEvaluate(rows).Evaluate(vantor::fromUtf8(line), true);
-        std::cout << vantor::toUtf8(result) << '\n';
+    return errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
+}
+
+// Whether standard output still takes what is written; says on standard
+// error when it has stopped. errno is cleared before each write, so that a
+// failed one leaves its own reason.
+bool outputWorks()
+{
+    if (std::cout)
         return true;
-    } catch (const vantor::Fault& fault) {
-        std::cout << "Fault: " << fault.message() << '\n';
-        return false;
+    std::cerr << "vantor-eval: the output could not be written" << reason() << '\n';
+    return false;
+}
+
+bool flushOutput()
+{
+    if (std::cout) {
+        errno = 0;
+        std::cout.flush();
     }
+    return outputWorks();
+}
+
+// Evaluates one expression as the window's "=" does and writes its line;
+// faulted tells whether it faulted, the result whether the line was written.
+bool evaluateLine(const std::string& line, vantor::VariableRows& rows, bool& faulted)
+{
+    std::string output;
+    try {
+        output = vantor::toUtf8(vantor::cEvaluate(rows).Evaluate(vantor::fromUtf8(line), true));
+    } catch (const vantor::Fault& fault) {
+        output = "Fault: " + std::string(fault.message());
+        faulted = true;
+    }
+    errno = 0;
+    std::cout << output << '\n';
+    return outputWorks();
+}
+
+// Computes the variable rows in order; false when one of them faulted.
+bool computeRows(Options& options)
+{
+    bool computed = true;
+    for (int i = 0; i < options.rowCount; ++i) {
+        try {
+            options.rows.computeRow(i);
+        } catch (const vantor::Fault& fault) {
+            options.rows.row(i).result.clear();
+            std::cerr << "row " << i << ": Fault: " << fault.message() << '\n';
+            computed = false;
+        }
+    }
+    return computed;
+}
+
+int evaluateArguments(Options& options, bool faulted)
+{
+    for (const std::string& expression : options.expressions) {
+        if (!evaluateLine(expression, options.rows, faulted))
+            return kInputOutputError;
+    }
+    return faulted ? kFaulted : kSuccess;
+}
+
+// Reads the next line of standard input without its line end; the byte-order
+// mark of the very first line is dropped. Before a read that may have to wait,
+// what is written so far goes out (flush: at once), so that a program at the
+// other end of two pipes gets each result before it sends more.
+bool readLine(std::string& line, bool first, bool flush)
+{
+    if ((flush || std::cin.rdbuf()->in_avail() <= 0) && !flushOutput())
+        return false;
+    errno = 0;
+    if (!std::getline(std::cin, line))
+        return false;
+    if (first && line.starts_with(kByteOrderMark)) {
+        line.erase(0, kByteOrderMark.size());
+        if (line.empty() && std::cin.eof())
+            return false; // nothing but the mark
+    }
+    if (line.ends_with('\r'))
+        line.pop_back();
+    return true;
+}
+
+// Evaluates each line of standard input. A person at a terminal is prompted
+// and sees each result at once; otherwise the output is written a buffer at a
+// time.
+int evaluateInput(Options& options, bool faulted)
+{
+    const bool interactive = isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0;
+    std::string line;
+    for (bool first = true;; first = false) {
+        if (interactive)
+            std::cout << "> ";
+        if (!readLine(line, first, interactive))
+            break;
+        if (!evaluateLine(line, options.rows, faulted))
+            return kInputOutputError;
+    }
+    if (!std::cout)
+        return kInputOutputError; // outputWorks has said so
+    if (std::cin.bad()) {
+        std::cerr << "vantor-eval: standard input could not be read" << reason() << '\n';
+        return kInputOutputError;
+    }
+    if (interactive)
+        std::cout << '\n';
+    return faulted ? kFaulted : kSuccess;
+}
+
+// Writes out what is left of the output, whose failure fails the whole.
+int finish(int status)
+{
+    if (status == kInputOutputError && !std::cout)
+        return status; // reported where the write failed
+    return flushOutput() ? status : kInputOutputError;
 }
 
 } // namespace
@@ -95,51 +233,20 @@ bool evaluateLine(const std::string& line, vantor::VariableRows& rows)
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
+    // Reading a line does not write out the output first: readLine does that
+    // when a read may wait, and the interactive loop at each prompt.
+    std::cin.tie(nullptr);
     Options options;
     if (const std::optional<std::string> error = parse(argc, argv, options)) {
         std::cerr << "vantor-eval: " << *error << '\n' << kUsage;
-        return 2;
+        return kUsageError;
     }
-    if (options.help) {
-        std::cout << kUsage;
-        return 0;
+    if (options.help || options.version) {
+        std::cout << (options.help ? kUsage : kVersion);
+        return finish(kSuccess);
     }
-    if (options.version) {
-        std::cout << kVersion;
-        return 0;
-    }
-
-    bool faulted = false;
-    for (int i = 0; i < options.rowCount; ++i) {
-        try {
-            options.rows.computeRow(i);
-        } catch (const vantor::Fault& fault) {
-            options.rows.row(i).result.clear();
-            std::cerr << "row " << i << ": Fault: " << fault.message() << '\n';
-            faulted = true;
-        }
-    }
-
-    if (!options.expressions.empty()) {
-        for (const std::string& expression : options.expressions)
-            faulted = !evaluateLine(expression, options.rows) || faulted;
-        return faulted ? 1 : 0;
-    }
-
-    const bool interactive = isatty(STDIN_FILENO) != 0;
-    std::string line;
-    while (true) {
-        if (interactive)
-            std::cout << "> " << std::flush;
-        if (!std::getline(std::cin, line))
-            break;
-        if (line.ends_with('\r'))
-            line.pop_back();
-        faulted = !evaluateLine(line, options.rows) || faulted;
-        if (interactive)
-            std::cout << std::flush;
-    }
-    if (interactive)
-        std::cout << '\n';
-    return faulted ? 1 : 0;
+    const bool faulted = !computeRows(options);
+    if (!options.expressions.empty())
+        return finish(evaluateArguments(options, faulted));
+    return finish(evaluateInput(options, faulted));
 }

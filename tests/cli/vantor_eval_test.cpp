@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <poll.h>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 #include <vector>
 
@@ -26,36 +31,171 @@ std::string slurp(const std::string& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-Outcome runEval(const std::vector<std::string>& arguments, const std::string& input = {})
-{
-    char directory[] = "/tmp/vantor-eval-test-XXXXXX";
-    if (!mkdtemp(directory))
-        return {};
-    const std::string in = std::string(directory) + "/in";
-    const std::string out = std::string(directory) + "/out";
-    const std::string err = std::string(directory) + "/err";
-    std::ofstream(in, std::ios::binary) << input;
-
-    const pid_t child = fork();
-    if (child == 0) {
-        if (!freopen(in.c_str(), "rb", stdin) || !freopen(out.c_str(), "wb", stdout) ||
-            !freopen(err.c_str(), "wb", stderr))
-            _exit(127);
-        std::vector<char*> argv{const_cast<char*>(VANTOR_EVAL_PATH)};
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        execv(VANTOR_EVAL_PATH, argv.data());
-        _exit(127);
+// A directory of its own for a test's files, removed with them; the files'
+// descriptors are closed with it.
+class Scratch {
+public:
+    Scratch()
+    {
+        if (!mkdtemp(m_directory))
+            ADD_FAILURE() << "no temporary directory";
     }
+    ~Scratch()
+    {
+        for (const int descriptor : m_descriptors)
+            close(descriptor);
+        for (const std::string& path : m_files)
+            std::remove(path.c_str());
+        rmdir(m_directory);
+    }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+
+    const char* directory() const { return m_directory; }
+    std::string path(const std::string& name) const { return std::string(m_directory) + "/" + name; }
+    // A new file holding text, open for reading.
+    int input(const std::string& name, const std::string& text)
+    {
+        m_files.push_back(path(name));
+        std::ofstream(m_files.back(), std::ios::binary) << text;
+        return keep(open(m_files.back().c_str(), O_RDONLY | O_CLOEXEC));
+    }
+    // A new empty file, open for writing.
+    int output(const std::string& name)
+    {
+        m_files.push_back(path(name));
+        return keep(open(m_files.back().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    }
+    int keep(int descriptor)
+    {
+        m_descriptors.push_back(descriptor);
+        return descriptor;
+    }
+
+private:
+    char m_directory[29] = "/tmp/vantor-eval-test-XXXXXX";
+    std::vector<std::string> m_files;
+    std::vector<int> m_descriptors;
+};
+
+// What the child has as standard input, output and error; -1 leaves one closed.
+struct Streams {
+    int in = -1;
+    int out = -1;
+    int err = -1;
+    bool ignorePipeSignal = false;
+};
+
+pid_t start(const std::vector<std::string>& arguments, const Streams& streams)
+{
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
+    if (streams.ignorePipeSignal)
+        std::signal(SIGPIPE, SIG_IGN);
+    const int descriptors[] = {streams.in, streams.out, streams.err};
+    for (int target = 0; target < 3; ++target) {
+        if (descriptors[target] < 0)
+            close(target);
+        else if (dup2(descriptors[target], target) < 0)
+            _exit(127);
+    }
+    std::vector<char*> argv{const_cast<char*>(VANTOR_EVAL_PATH)};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(VANTOR_EVAL_PATH, argv.data());
+    _exit(127);
+}
+
+int exitStatus(pid_t child)
+{
     int status = 0;
     waitpid(child, &status, 0);
-    Outcome run{slurp(out), slurp(err), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-    for (const std::string& path : {in, out, err})
-        std::remove(path.c_str());
-    rmdir(directory);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs vantor-eval with the given standard input and output; its standard
+// error is read back.
+Outcome runWith(const std::vector<std::string>& arguments, int in, int out)
+{
+    Scratch scratch;
+    const int err = scratch.output("err");
+    const int status = exitStatus(start(arguments, {in, out, err}));
+    return {{}, slurp(scratch.path("err")), status};
+}
+
+Outcome runEval(const std::vector<std::string>& arguments, const std::string& input = {})
+{
+    Scratch scratch;
+    const int in = scratch.input("in", input);
+    const int out = scratch.output("out");
+    Outcome run = runWith(arguments, in, out);
+    run.out = slurp(scratch.path("out"));
     return run;
 }
+
+bool saysOneLine(const std::string& err, const std::string& what)
+{
+    return err.find(what) != std::string::npos && err.find('\n') == err.size() - 1;
+}
+
+// What arrives on a descriptor up to and including end, or, when end is
+// empty or never comes, up to the end of the stream. Each wait is bounded
+// only so that a program that never answers fails the test instead of
+// hanging it.
+std::string readUntil(int descriptor, std::string_view end)
+{
+    std::string text;
+    pollfd ready{descriptor, POLLIN, 0};
+    for (char c = 0; (end.empty() || !text.ends_with(end)) && poll(&ready, 1, 10000) == 1 &&
+                     read(descriptor, &c, 1) == 1;)
+        text += c;
+    return text;
+}
+
+void send(int descriptor, std::string_view text)
+{
+    EXPECT_EQ(write(descriptor, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+}
+
+// A pseudo-terminal that neither echoes what is typed nor changes what is
+// written: what the program writes reaches the master end as written.
+struct Terminal {
+    static constexpr std::string_view kEndOfInput = "\x04"; // typed at the start of a line
+
+    int master = -1;
+    int slave = -1;
+
+    Terminal()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+            return;
+        slave = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios settings{};
+        if (slave >= 0 && tcgetattr(slave, &settings) == 0) {
+            settings.c_lflag &= ~tcflag_t{ECHO};
+            settings.c_oflag &= ~tcflag_t{OPOST};
+            tcsetattr(slave, TCSANOW, &settings);
+        }
+    }
+    ~Terminal()
+    {
+        close(master);
+        close(slave);
+    }
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    // What the program wrote last, once no process holds the slave end any more.
+    std::string rest()
+    {
+        close(slave);
+        slave = -1;
+        return readUntil(master, {});
+    }
+};
 
 TEST(VantorEval, PrintsOneLinePerExpressionArgument)
 {
@@ -115,6 +255,8 @@ TEST(VantorEval, UsageErrorsEvaluateNothing)
         {"-5+3"},
         {"--var"},
         {"--var", "noequals", "1"},
+        {"--var=noequals", "1"},
+        {"-", "1"},
         {"--var", "a=1", "--var", "b=2", "--var", "c=3", "--var", "d=4", "--var", "e=5", "--var", "f=6", "1"},
     };
     for (const auto& arguments : misuses) {
@@ -136,6 +278,7 @@ TEST(VantorEval, HelpAndVersion)
     const Outcome help = runEval({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: vantor-eval", 0), 0u);
+    EXPECT_EQ(runEval({"-h"}).out, help.out);
     const Outcome version = runEval({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("vantor-eval ", 0), 0u);
@@ -144,7 +287,118 @@ TEST(VantorEval, HelpAndVersion)
 TEST(VantorEval, NonAsciiTextPassesThroughAsUtf8)
 {
     const Outcome run = runEval({"--var", "\xC3\xA4=4", "\xC3\x84*2", "\xE2\x82\xAC"});
-    EXPECT_EQ(run.out, "8\nError. Unknown Identifier\n") << "capital letters are lowered before names are matched";
+    EXPECT_EQ(run.out, "8\nError. Unknown Identifier\n")
+        << "capital letters are lowered before names are matched";
+}
+
+TEST(VantorEval, VarTakesItsDefinitionInEitherForm)
+{
+    const Outcome run = runEval({"--var=ab=2", "--var", "c=3", "--var==4", "ab*c"});
+    EXPECT_EQ(run.out, "6\n");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(VantorEval, AByteOrderMarkIsSkippedAtTheStartOfTheInputOnly)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    EXPECT_EQ(runEval({}, mark + "1+1\n" + mark + "2\n").out, "2\nError. Unknown Identifier\n");
+    const Outcome alone = runEval({}, mark);
+    EXPECT_EQ(alone.out, "");
+    EXPECT_EQ(alone.status, 0);
+    EXPECT_EQ(runEval({mark + "2"}).out, "Error. Unknown Identifier\n") << "an argument is no input";
+}
+
+TEST(VantorEval, OutputThatCannotBeWrittenIsAnInputOutputError)
+{
+    Scratch scratch;
+    const int in = scratch.input("in", "1+1\n");
+    const int full = scratch.keep(open("/dev/full", O_WRONLY | O_CLOEXEC));
+    ASSERT_GE(full, 0);
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"1+1"}, {"--help"}, {}}) {
+        lseek(in, 0, SEEK_SET);
+        const Outcome run = runWith(arguments, in, full);
+        EXPECT_EQ(run.status, 3) << testing::PrintToString(arguments);
+        EXPECT_TRUE(saysOneLine(run.err, "could not be written")) << run.err;
+    }
+    lseek(in, 0, SEEK_SET);
+    EXPECT_EQ(runWith({}, in, -1).status, 3) << "standard output closed";
+}
+
+TEST(VantorEval, StopsSoonAfterItsReaderHasGone)
+{
+    // The reader takes the first result and closes its end; with SIGPIPE
+    // ignored, the next write fails. The pipe holds one page, the program
+    // buffers a few kilobytes of input and of output: it cannot be far into
+    // the input when a write fails.
+    Scratch scratch;
+    std::string lines;
+    for (int i = 0; i < 100000; ++i)
+        lines += "1+1\n";
+    const int in = scratch.input("in", lines);
+    const int err = scratch.output("err");
+    int pipeEnds[2];
+    ASSERT_EQ(pipe2(pipeEnds, O_CLOEXEC), 0);
+    fcntl(pipeEnds[1], F_SETPIPE_SZ, 4096);
+    const pid_t child = start({}, {in, pipeEnds[1], err, true});
+    close(pipeEnds[1]);
+    EXPECT_EQ(readUntil(pipeEnds[0], "\n"), "2\n");
+    close(pipeEnds[0]);
+    EXPECT_EQ(exitStatus(child), 3);
+    EXPECT_LT(lseek(in, 0, SEEK_CUR), static_cast<off_t>(lines.size() / 4)) << "it read on";
+    EXPECT_TRUE(saysOneLine(slurp(scratch.path("err")), "could not be written"));
+}
+
+TEST(VantorEval, StandardInputThatCannotBeReadIsAnInputOutputError)
+{
+    Scratch scratch;
+    const int directory = scratch.keep(open(scratch.directory(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Outcome run = runWith({}, directory, scratch.output("out"));
+    EXPECT_EQ(run.status, 3);
+    EXPECT_TRUE(saysOneLine(run.err, "standard input could not be read")) << run.err;
+    EXPECT_EQ(slurp(scratch.path("out")), "");
+}
+
+TEST(VantorEval, PromptsOnlyWhenInputAndOutputAreBothTerminals)
+{
+    Terminal typedInto;
+    Scratch scratch;
+    const int out = scratch.output("out");
+    send(typedInto.master, "1+1\n" + std::string(Terminal::kEndOfInput));
+    EXPECT_EQ(exitStatus(start({}, {typedInto.slave, out, out})), 0);
+    EXPECT_EQ(slurp(scratch.path("out")), "2\n");
+
+    // Each prompt, and each result with it, is shown before the next line is typed.
+    Terminal terminal;
+    const pid_t child = start({}, {terminal.slave, terminal.slave, terminal.slave});
+    EXPECT_EQ(readUntil(terminal.master, "> "), "> ");
+    send(terminal.master, "1+1\n");
+    EXPECT_EQ(readUntil(terminal.master, "> "), "2\n> ");
+    send(terminal.master, "7%0\n");
+    EXPECT_EQ(readUntil(terminal.master, "> "), "Fault: Division by zero\n> ");
+    send(terminal.master, Terminal::kEndOfInput);
+    EXPECT_EQ(terminal.rest(), "\n");
+    EXPECT_EQ(exitStatus(child), 1);
+}
+
+TEST(VantorEval, AnswersEachLineBeforeItWaitsForTheNext)
+{
+    // A program at the other end of two pipes sends a line and waits for its result.
+    int toEval[2];
+    int fromEval[2];
+    ASSERT_EQ(pipe2(toEval, O_CLOEXEC), 0);
+    ASSERT_EQ(pipe2(fromEval, O_CLOEXEC), 0);
+    Scratch scratch;
+    const pid_t child = start({}, {toEval[0], fromEval[1], scratch.output("err")});
+    close(toEval[0]);
+    close(fromEval[1]);
+    send(toEval[1], "1+1\n");
+    EXPECT_EQ(readUntil(fromEval[0], "\n"), "2\n");
+    send(toEval[1], "2*3\n4/2\n");
+    EXPECT_EQ(readUntil(fromEval[0], "2\n"), "6\n2\n");
+    close(toEval[1]);
+    EXPECT_EQ(readUntil(fromEval[0], "\n"), "");
+    close(fromEval[0]);
+    EXPECT_EQ(exitStatus(child), 0);
 }
 
 } // namespace
