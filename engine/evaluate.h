@@ -26,6 +26,11 @@ public:
     // Deeper nesting of function calls raises the "Out of stack space" fault
     // instead of exhausting the thread's stack.
     static constexpr int kMaxNesting = 1000;
+    // The stack that the deepest nesting needs, with room to spare (about 1 MB
+    // in an optimised build, a few times that under the sanitizers). A
+    // program whose thread may have less, as a main thread may, evaluates
+    // on a thread with this much.
+    static constexpr std::size_t kStackBytes = std::size_t{16} << 20;
 
     explicit cEvaluate(const EvaluationContext& context) noexcept : m_context(context) {}
 

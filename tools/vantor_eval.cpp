@@ -3,6 +3,7 @@
 #include "engine/evaluate.h"
 #include "engine/fault.h"
 #include "engine/variable_rows.h"
+#include "tools/engine_stack.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -228,9 +229,7 @@ int finish(int status)
     return flushOutput() ? status : kInputOutputError;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int evaluateAll(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     // Reading a line does not write out the output first: readLine does that
@@ -249,4 +248,11 @@ int main(int argc, char** argv)
     if (!options.expressions.empty())
         return finish(evaluateArguments(options, faulted));
     return finish(evaluateInput(options, faulted));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return runOnEngineStack(evaluateAll, argc, argv);
 }

@@ -16,6 +16,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThread>
+
+#include <exception>
+#include <memory>
 
 namespace vantor::ui {
 
@@ -105,6 +109,29 @@ QString indexed(const char* name, int index)
 Text toText(const QString& text)
 {
     return text.toStdU16String();
+}
+
+// Evaluates a box's text on a thread whose stack holds the engine's deepest
+// nesting, whatever the platform gives the window's thread. The window waits
+// for it, so the engine reads the boxes while nothing changes them; a fault
+// is raised again here.
+QString evaluate(const EvaluationContext& context, const QString& text, bool vDetectVariable)
+{
+    Text result;
+    std::exception_ptr fault;
+    const std::unique_ptr<QThread> thread(QThread::create([&] {
+        try {
+            result = cEvaluate(context).Evaluate(toText(text), vDetectVariable);
+        } catch (...) {
+            fault = std::current_exception();
+        }
+    }));
+    thread->setStackSize(static_cast<uint>(cEvaluate::kStackBytes));
+    thread->start();
+    thread->wait();
+    if (fault)
+        std::rethrow_exception(fault);
+    return QString::fromStdU16String(result);
 }
 
 // Shows a side window, restored if it was minimised, in front of the others.
@@ -343,14 +370,11 @@ void fVantor::cClear_Click()
 void fVantor::cResult_Click()
 {
     runCommand([this] {
-        cEvaluate engine(*this);
-        m_expression->setText(QString::fromStdU16String(engine.Evaluate(toText(m_expression->text()), true)));
+        m_expression->setText(evaluate(*this, m_expression->text(), true));
         // Then every row with a name, in order; an empty name skips the row.
         for (int i = 0; i < kRows; ++i) {
-            if (m_names[i]->text().isEmpty())
-                continue;
-            m_results[i]->setText(
-                QString::fromStdU16String(engine.Evaluate(toText(m_expressions[i]->text()), false)));
+            if (!m_names[i]->text().isEmpty())
+                m_results[i]->setText(evaluate(*this, m_expressions[i]->text(), false));
         }
     });
 }
@@ -388,8 +412,7 @@ void fVantor::tVariableExpression_KeyPress(int index, int& keyAscii)
         return;
     runCommand([this, index] {
         // A row's own expression cannot use variables.
-        const Text result = cEvaluate(*this).Evaluate(toText(m_expressions[index]->text()), false);
-        m_results[index]->setText(QString::fromStdU16String(result));
+        m_results[index]->setText(evaluate(*this, m_expressions[index]->text(), false));
     });
     keyAscii = 0;
 }

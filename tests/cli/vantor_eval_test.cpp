@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <string>
 #include <string_view>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -78,12 +79,14 @@ private:
     std::vector<int> m_descriptors;
 };
 
-// What the child has as standard input, output and error; -1 leaves one closed.
+// What the child has as standard input, output and error (-1 leaves one
+// closed), and the stack of its main thread (0 leaves it as it is).
 struct Streams {
     int in = -1;
     int out = -1;
     int err = -1;
     bool ignorePipeSignal = false;
+    rlim_t stackBytes = 0;
 };
 
 pid_t start(const std::vector<std::string>& arguments, const Streams& streams)
@@ -93,6 +96,11 @@ pid_t start(const std::vector<std::string>& arguments, const Streams& streams)
         return child;
     if (streams.ignorePipeSignal)
         std::signal(SIGPIPE, SIG_IGN);
+    if (streams.stackBytes != 0) {
+        const rlimit stack{streams.stackBytes, streams.stackBytes};
+        if (setrlimit(RLIMIT_STACK, &stack) != 0)
+            _exit(127);
+    }
     const int descriptors[] = {streams.in, streams.out, streams.err};
     for (int target = 0; target < 3; ++target) {
         if (descriptors[target] < 0)
@@ -399,6 +407,25 @@ TEST(VantorEval, AnswersEachLineBeforeItWaitsForTheNext)
     EXPECT_EQ(readUntil(fromEval[0], "\n"), "");
     close(fromEval[0]);
     EXPECT_EQ(exitStatus(child), 0);
+}
+
+TEST(VantorEval, DeepestNestingNeedsNoBigStackOfItsOwn)
+{
+    // 512 KB of main stack, as after ulimit -s 512: the engine evaluates on a
+    // stack of its own, so the deepest nest evaluates and one level more
+    // runs out of stack space, and nothing crashes.
+    const auto nested = [](int depth) {
+        std::string text;
+        for (int i = 0; i < depth; ++i)
+            text += "abs(";
+        return text + "-1" + std::string(static_cast<std::size_t>(depth), ')');
+    };
+    Scratch scratch;
+    const int in = scratch.input("in", nested(1000) + "\n" + nested(1001) + "\n");
+    const int out = scratch.output("out");
+    const int err = scratch.output("err");
+    EXPECT_EQ(exitStatus(start({}, {in, out, err, false, 512 * 1024})), 1);
+    EXPECT_EQ(slurp(scratch.path("out")), "1\nFault: Out of stack space\n");
 }
 
 } // namespace

@@ -27,6 +27,7 @@ private slots:
     void angleSwitchDecidesTheUnit();
     void faultIsShownAndNothingFurtherIsWritten();
     void faultInARowLeavesLaterRowsAlone();
+    void deepestNestingEvaluatesOnAnyStack();
 };
 
 void CommandsTest::keypadAppendsItsCaption()
@@ -323,6 +324,24 @@ void CommandsTest::faultIsShownAndNothingFurtherIsWritten()
     fixture.box("tExpression")->setText("1+1");
     fixture.click("cResult");
     QCOMPARE(fixture.text("tExpression"), "2"); // the program goes on
+}
+
+void CommandsTest::deepestNestingEvaluatesOnAnyStack()
+{
+    // Run also with a main stack of 512 KB (see CMakeLists.txt): the engine
+    // evaluates on a stack of its own.
+    WindowFixture fixture;
+    const auto nested = [](int depth) {
+        return QString("abs(").repeated(depth) + "-1" + QString(depth, u')');
+    };
+    fixture.box("tExpression")->setText(nested(1000));
+    fixture.click("cResult");
+    QCOMPARE(fixture.text("tExpression"), "1");
+    fixture.box("tVariableExpression0")->setText(nested(1001));
+    fixture.press("tVariableExpression0");
+    QCOMPARE(fixture.messages.size(), 1u);
+    QCOMPARE(fixture.messages.front().text, "Out of stack space");
+    QCOMPARE(fixture.text("tVariableResult0"), "");
 }
 
 void CommandsTest::faultInARowLeavesLaterRowsAlone()
