@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # What building and testing need on a fresh Debian 12.
 PACKAGES := g++ make cmake libgtest-dev qt6-base-dev fonts-dejavu-core \
-            clang libclang-rt-14-dev valgrind desktop-file-utils appstream
+            clang libclang-rt-14-dev valgrind desktop-file-utils appstream unicode-data
 # What make screenshot needs besides: an X server of its own and a way to type into it.
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 

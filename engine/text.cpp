@@ -1,11 +1,10 @@
 #include "engine/text.h"
 
 #include "engine/fault.h"
+#include "engine/lower_case_table.h"
 
 #include <algorithm>
-#include <clocale>
-#include <cwctype>
-#include <locale.h>
+#include <iterator>
 
 namespace vantor {
 
@@ -17,13 +16,26 @@ void checkTextLength(std::size_t length)
 
 namespace {
 
-// One fixed locale for case mapping, so that what a letter lowers to never
-// depends on the user's settings. Null when the C library lacks it: then only
-// ASCII letters are lowered.
-locale_t caseLocale()
+using lower_case::kRuns;
+
+// The search below needs the runs in order, none overlapping the next.
+static_assert(std::ranges::adjacent_find(kRuns, [](const lower_case::Run& a, const lower_case::Run& b) {
+                  return b.first <= a.last;
+              }) == std::ranges::end(kRuns));
+
+// The lower case of one 16-bit character by the table generated from the
+// Unicode data. Surrogates are in no run: each half of a pair stays as it is.
+char16_t lowerByTable(char16_t c) noexcept
 {
-    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    return locale;
+    // The last run that begins at or before c.
+    const auto* after = std::ranges::upper_bound(kRuns, c, {}, &lower_case::Run::first);
+    if (after == std::ranges::begin(kRuns))
+        return c;
+    const lower_case::Run& run = *(after - 1);
+    const int offset = c - run.first;
+    if (c > run.last || offset % run.step != 0)
+        return c;
+    return static_cast<char16_t>(run.lower + offset);
 }
 
 } // namespace
@@ -31,16 +43,10 @@ locale_t caseLocale()
 void toLowerCase(Text& text)
 {
     for (char16_t& c : text) {
-        if (c < 0x80) {
-            if (c >= u'A' && c <= u'Z')
-                c = static_cast<char16_t>(c - u'A' + u'a');
-        } else if (c < 0xD800 || c > 0xDFFF) {
-            if (const locale_t locale = caseLocale()) {
-                const wint_t lower = towlower_l(static_cast<wint_t>(c), locale);
-                if (lower <= 0xFFFF)
-                    c = static_cast<char16_t>(lower);
-            }
-        }
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+        else if (c >= 0x80)
+            c = lowerByTable(c);
     }
 }
 

@@ -41,6 +41,7 @@ const VariableRow kVariables[] = {
     {"InsideFunctionArgument", {{u"x", u"0-2", u"-2"}}, "abs(x)", yields("2")},
     {"ExpressionNotResultBox", {{u"x", u"4", u"99"}}, "x", yields("4")},
     {"UpperCaseTyped", {{u"r", u"2", u"2"}}, "R*3", yields("6")},
+    {"NonAsciiUpperCaseTyped", {{u"ä", u"2", u"2"}}, "Ä*2", yields("4")},
     {"LongestNameWins", {{u"a", u"1", u"1"}, {u"ab", u"10", u"10"}}, "ab+a", yields("11")},
     {"LongestOfThreeWins",
      {{u"a", u"1", u"1"}, {u"abc", u"3", u"3"}, {u"ab", u"2", u"2"}},
