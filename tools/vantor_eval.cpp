@@ -4,6 +4,7 @@
 #include "engine/fault.h"
 #include "engine/variable_rows.h"
 #include "tools/engine_stack.h"
+#include "tools/platform.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -84,19 +85,20 @@ std::optional<std::string> parseSwitch(std::string_view argument, Options& optio
 // Parses the arguments; an error message when they are not usable. Options
 // and expressions may come in any order until "--", after which every
 // argument is an expression.
-std::optional<std::string> parse(int argc, char** argv, Options& options)
+std::optional<std::string> parse(const std::vector<std::string>& arguments, Options& options)
 {
     constexpr std::string_view kVarIs = "--var=";
     bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
+    const std::size_t count = arguments.size();
+    for (std::size_t i = 1; i < count; ++i) {
+        const std::string_view argument = arguments[i];
         std::optional<std::string> error;
         if (optionsEnded || !argument.starts_with('-'))
             options.expressions.emplace_back(argument);
         else if (argument == "--")
             optionsEnded = true;
         else if (argument == "--var")
-            error = i + 1 < argc ? addRow(argv[++i], options) : "--var needs NAME=EXPRESSION";
+            error = i + 1 < count ? addRow(arguments[++i], options) : "--var needs NAME=EXPRESSION";
         else if (argument.starts_with(kVarIs))
             error = addRow(argument.substr(kVarIs.size()), options);
         else
@@ -236,7 +238,7 @@ int evaluateAll(int argc, char** argv)
     // when a read may wait, and the interactive loop at each prompt.
     std::cin.tie(nullptr);
     Options options;
-    if (const std::optional<std::string> error = parse(argc, argv, options)) {
+    if (const std::optional<std::string> error = parse(startUp(argc, argv), options)) {
         std::cerr << "vantor-eval: " << *error << '\n' << kUsage;
         return kUsageError;
     }

@@ -1,0 +1,1 @@
+#include <sysdeps/x86/fpu/math-barriers.h>

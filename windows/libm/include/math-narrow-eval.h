@@ -1,0 +1,1 @@
+#include <include/math-narrow-eval.h>

@@ -1,0 +1,1 @@
+#include <sysdeps/generic/nan-high-order-bit.h>
