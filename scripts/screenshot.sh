@@ -1,17 +1,20 @@
 #!/bin/sh
 # Runs inside an X server (make screenshot starts one with xvfb-run): types an
 # expression with two variables into Vantor, presses "=", opens the function
-# list and the scratch pad, and writes PNGs of what the screen shows.
+# list and the scratch pad, and writes PNGs of what the screen shows. The
+# program may be a command that starts it (under wine, for the Windows build).
 #   scripts/screenshot.sh VANTOR_BINARY OUTPUT_PREFIX
 set -eu
 binary=$1
 prefix=$2
 
-"$binary" &
+# The binary may be a command with arguments (run-under-wine.sh vantor.exe).
+$binary &
 app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
 
-main=$(xdotool search --sync --name '^Vantor$' | head -n 1)
+main=$(xdotool search --sync --onlyvisible --name '^Vantor$' | head -n 1)
+xdotool windowmove --sync "$main" 0 0
 xdotool windowfocus --sync "$main"
 sleep 0.5
 
@@ -36,10 +39,10 @@ click() { # button centre in unscaled pixels
 }
 menu=$(( $(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p') / scale - 322 ))
 click 64 $((menu + 294))
-functions=$(xdotool search --sync --name '^Functions$' | head -n 1)
+functions=$(xdotool search --sync --onlyvisible --name '^Functions$' | head -n 1)
 xdotool windowmove "$functions" $((270 * scale)) 0
 click 224 $((menu + 254))
-pad=$(xdotool search --sync --name '^Form1$' | head -n 1)
+pad=$(xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 xdotool windowmove "$pad" $((270 * scale)) $((100 * scale))
 xdotool windowfocus --sync "$pad"
 xdotool type --delay 30 'area for r = 1.5'
