@@ -28,9 +28,12 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-om
 WINDOWS_DIR      ?= build-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     dpkg-dev unicode-data
+WINDOWS_PACKAGE_PACKAGES := nsis
+# What trying the package needs besides: an X server of its own for the window.
+WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool
 
 .PHONY: run test test-sanitize fuzz bench package build configure deps screenshot clean \
-        windows test-windows windows-deps
+        windows test-windows windows-deps screenshot-windows windows-package test-windows-package
 
 run: build
 	$(BUILD_DIR)/app/vantor
@@ -98,7 +101,7 @@ screenshot: build
 windows: windows-deps
 	qt=$$(scripts/qt-windows.sh | tail -n 1) && libm=$$(scripts/libm-windows.sh | tail -n 1) && \
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	      -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTOR_FUZZ=OFF \
+	      -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTOR_BUILD_UI=ON -DVANTOR_FUZZ=OFF \
 	      -DCMAKE_PREFIX_PATH="$$qt" -DQT_HOST_PATH=/usr -DVANTOR_LIBM_PREFIX="$$libm" \
 	      -DVANTOR_HOST_CLI_TESTS=$(CURDIR)/$(BUILD_DIR)/tests/cli/cli_tests
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
@@ -109,8 +112,32 @@ test-windows: build windows
 	$(WINDOWS_DIR)/run-under-wine.sh wineboot --init
 	cd $(WINDOWS_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The Windows build's windows under wine with the real platform plugin, in
+# an X server at 96 dpi, under docs/ beside the Linux pictures. wine is given
+# its own Tahoma, the face Windows shows dialogs in, from fonts-wine.
+screenshot-windows: windows
+	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES) fonts-wine
+	$(WINDOWS_DIR)/run-under-wine.sh wineboot --init
+	cp /usr/share/wine/fonts/tahoma*.ttf $(WINDOWS_DIR)/wine/drive_c/windows/Fonts/
+	xvfb-run -a -s '-screen 0 1024x768x24 -dpi 96' \
+	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor
+
 windows-deps:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR)
+
+# The Windows package, in $(WINDOWS_DIR)/package: vantor-<version>-windows-x64.zip,
+# a folder that runs where it is unpacked, and vantor-<version>-setup.exe,
+# which installs it for one user (cmake/windows-package.cmake). The programs
+# are those make windows built, stripped as they are installed.
+windows-package: windows
+	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_PACKAGES)
+	cmake --build $(WINDOWS_DIR) --target windows-package
+
+# The zip and the installer under wine, as a user would have them, in a wine
+# prefix of their own (tests/windows/package-test.sh).
+test-windows-package: windows-package
+	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_TEST_PACKAGES)
+	tests/windows/package-test.sh $(WINDOWS_DIR)/package

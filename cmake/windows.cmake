@@ -51,3 +51,6 @@ set(VANTOR_WINE_PATH "${wine_path}") # wine's list separator is CMake's too
 set(VANTOR_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh.in ${CMAKE_BINARY_DIR}/run-under-wine.sh @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/run-under-wine.sh)
+
+# ---- The package: a portable zip and an installer (make windows-package) ----
+include(${CMAKE_CURRENT_LIST_DIR}/windows-package.cmake)

@@ -1,0 +1,88 @@
+#!/bin/sh
+# Builds Qt for 64-bit Windows from Debian's own qt6-base source, with
+# mingw-w64 and cmake/mingw-w64.cmake: Core, Gui, Widgets and Test as DLLs,
+# the windows, offscreen and minimal platform plugins and the windowsvista
+# style. Qt's code generators (moc, rcc, uic) are the host's, from
+# qt6-base-dev-tools, so the version built is the host Qt's.
+#   scripts/qt-windows.sh
+# Installs into $VANTOR_CACHE/qt6-<version>-mingw-w64 (VANTOR_CACHE defaults
+# to ~/.cache/vantor), outside any build tree, and strips what it installs.
+# When that prefix is complete already it does nothing. Prints the prefix as
+# the last line of its output; everything else goes to standard error.
+# VANTOR_JOBS sets how many compilers run at once (default: one per core).
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+exec 3>&1 1>&2
+
+triplet=x86_64-w64-mingw32
+"$here/ensure-packages.sh" g++-mingw-w64-x86-64-posix cmake ninja-build \
+    qt6-base-dev qt6-base-dev-tools dpkg-dev
+
+# The host Qt decides the version: its tools generate code for this build.
+host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/^[0-9]*://; s/[+~-].*//')
+cache=${VANTOR_CACHE:-$HOME/.cache/vantor}
+prefix=$cache/qt6-$host_version-mingw-w64
+stamp=$prefix/.vantor-complete
+work=$cache/qt6-$host_version-mingw-w64-work
+
+mkdir -p "$cache"
+exec 9>"$cache/.qt-windows.lock"
+if ! flock -n 9; then
+    echo "qt-windows: another build of Qt holds $cache/.qt-windows.lock; waiting" >&2
+    flock 9
+fi
+
+if [ -f "$stamp" ]; then
+    echo "$prefix" >&3
+    exit 0
+fi
+
+started=$(date +%s)
+source=$("$here/debian-source.sh" qt6-base "$work/source" | tail -n 1)
+source_version=$(basename "$source" | sed 's/^qt6-base-//; s/[+~-].*//')
+if [ "$source_version" != "$host_version" ]; then
+    echo "qt-windows: Debian's qt6-base source is $source_version, the host Qt is $host_version;" >&2
+    echo "  bring them to the same version (apt-get upgrade qt6-base-dev), remove $work, retry" >&2
+    exit 1
+fi
+
+# What Vantor needs, with everything Qt would otherwise find on its own
+# (zlib, pcre2, libpng, HarfBuzz, FreeType) built from the bundled copies.
+# Debian's tarball lacks src/3rdparty/wintab: no tablet events. Without
+# OpenGL, dynamicgl would still be on; without Direct2D, directwrite3 would
+# still select a font database that is not built.
+build=$work/build
+cmake -S "$source" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DBUILD_SHARED_LIBS=ON \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_testlib=ON \
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+    -DFEATURE_tabletevent=OFF \
+    -DFEATURE_jpeg=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF \
+    -DFEATURE_pkg_config=OFF -DFEATURE_androiddeployqt=OFF \
+    -DFEATURE_freetype=ON -DFEATURE_harfbuzz=ON -DFEATURE_png=ON \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
+    -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF \
+    -DFEATURE_style_windowsvista=ON
+
+cmake --build "$build" --parallel "${VANTOR_JOBS:-$(nproc)}"
+rm -rf "$prefix"
+cmake --install "$build"
+unstripped=$(du -sk "$prefix" | cut -f 1)
+find "$prefix" -name '*.dll' -exec "$triplet-strip" --strip-unneeded {} +
+stripped=$(du -sk "$prefix" | cut -f 1)
+
+date -u '+%Y-%m-%dT%H:%M:%SZ' >"$stamp"
+rm -rf "$work"
+echo "qt-windows: built in $(($(date +%s) - started)) s; installed $((unstripped / 1024)) MiB," \
+    "$((stripped / 1024)) MiB stripped" >&2
+echo "$prefix" >&3

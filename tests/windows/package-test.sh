@@ -1,0 +1,322 @@
+#!/bin/sh
+# Tries the Windows package under wine as a user would, in a wine prefix and
+# a home of its own (nothing reaches the host's desktop), on an X server of
+# its own:
+#  - the portable zip: unpacked, vantor-eval.exe runs from it; every DLL
+#    that a program or DLL in it imports is in the folder or is Windows' own,
+#    every DLL in it is imported by something, nothing carries debugging
+#    information, the licence notes name every DLL, vantor.exe has its icon;
+#  - the installer, silently (/S): the files land in
+#    %LOCALAPPDATA%\Programs\Vantor, as in the zip, with a Start-menu entry
+#    and an uninstall key in HKCU; the installed vantor-eval.exe computes;
+#    the installed vantor.exe opens its window with the windows platform
+#    plugin and the windowsvista style from its folder, loads no DLL from
+#    elsewhere but Windows', and closes when asked; installing again over it
+#    works; the uninstaller that the key names removes everything, so that
+#    the prefix's files and uninstall keys are as before the installation.
+#   tests/windows/package-test.sh PACKAGE_DIR
+# PACKAGE_DIR holds vantor-<version>-windows-x64.zip and
+# vantor-<version>-setup.exe (make windows-package). Ends with
+# "N passed, N failed"; exits 1 when something failed.
+set -eu
+package_dir=$(cd "$1" && pwd)
+
+# An X server of its own: the window must not open on someone's screen.
+if [ -z "${VANTOR_PACKAGE_TEST_X:-}" ]; then
+    VANTOR_PACKAGE_TEST_X=1 exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$@"
+fi
+
+work=$(mktemp -d /tmp/vantor-package-test.XXXXXX)
+export WINEPREFIX="$work/wine" HOME="$work/home" WINEDEBUG=-all
+# No Mono or Gecko installer, no menu entries on the host.
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+# What the build's tests set would hide a missing file of the package.
+unset WINEPATH QT_QPA_PLATFORM QT_PLUGIN_PATH QT_QPA_PLATFORM_PLUGIN_PATH
+cleanup() {
+    wineserver -k 2>/dev/null || true # the processes of this prefix only
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$HOME"
+
+triplet=x86_64-w64-mingw32
+example='2 + 3 * SIN(30)'
+expected=3.49999999844557
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+passed=0
+failed=0
+# check NAME COMMAND...: runs a check; its output is shown when it fails.
+check() {
+    check_name=$1
+    shift
+    check_started=$(date +%s)
+    if "$@" >"$work/check.log" 2>&1; then
+        passed=$((passed + 1))
+        echo "PASS $check_name ($(($(date +%s) - check_started)) s)"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $check_name ($(($(date +%s) - check_started)) s)"
+        sed 's/^/    /' "$work/check.log"
+    fi
+}
+
+# The output of a Windows console program, without its CRs.
+run() { wine "$@" | tr -d '\r'; }
+unix_path() { winepath -u "$1" | sed 's|/$||'; }
+lower() { tr '[:upper:]' '[:lower:]'; }
+imports() { "$triplet-objdump" -p "$1" | sed -n 's/^\tDLL Name: //p'; }
+
+# --- The files ----------------------------------------------------------
+
+zips=$(find "$package_dir" -maxdepth 1 -name 'vantor-*-windows-x64.zip')
+setups=$(find "$package_dir" -maxdepth 1 -name 'vantor-*-setup.exe')
+
+one_of_each() {
+    [ "$(echo "$zips" | grep -c .)" = 1 ] || { echo "zips: $zips"; return 1; }
+    [ "$(echo "$setups" | grep -c .)" = 1 ] || { echo "installers: $setups"; return 1; }
+}
+check "one zip and one installer in $package_dir" one_of_each
+[ "$failed" = 0 ] || { echo "0 passed, 1 failed"; exit 1; }
+zip=$zips
+setup=$setups
+echo "zip: $(basename "$zip") $(($(wc -c <"$zip") / 1024)) KiB," \
+    "installer: $(basename "$setup") $(($(wc -c <"$setup") / 1024)) KiB"
+
+started=$(date +%s)
+wineboot --init >/dev/null 2>&1
+wineserver -w
+echo "(a new wine prefix: $(($(date +%s) - started)) s)"
+system32=$WINEPREFIX/drive_c/windows/system32
+
+mkdir "$work/zip"
+(cd "$work/zip" && cmake -E tar xf "$zip")
+folder=$(find "$work/zip" -mindepth 1 -maxdepth 1 -type d)
+
+zip_holds_one_folder() {
+    [ "$(find "$work/zip" -mindepth 1 -maxdepth 1 | wc -l)" = 1 ] &&
+        [ "$(basename "$folder")" = "$(basename "$zip" .zip)" ]
+}
+check "the zip holds one folder, named as the zip" zip_holds_one_folder
+
+zip_eval() {
+    result=$(run "$folder/vantor-eval.exe" "$example")
+    echo "vantor-eval.exe \"$example\": $result"
+    [ "$result" = "$expected" ]
+}
+check "vantor-eval.exe from the unpacked zip computes $example" zip_eval
+
+names_carry_version() {
+    version=$(run "$folder/vantor-eval.exe" --version | grep -o '[0-9][0-9.]*[0-9]' | head -n 1)
+    echo "vantor-eval.exe --version: $version"
+    [ "$(basename "$zip")" = "vantor-$version-windows-x64.zip" ] &&
+        [ "$(basename "$setup")" = "vantor-$version-setup.exe" ]
+}
+check "the files are named with the version the programs report" names_carry_version
+
+# Every import found in the folder's top (where Windows looks first) or
+# among Windows' DLLs (api-ms-win-* names sets of them, which the loader
+# resolves); every DLL of the top imported by something.
+imports_resolve() {
+    status=0
+    find "$folder" -iname '*.exe' -o -iname '*.dll' | sort >"$work/binaries"
+    : >"$work/imported"
+    while read -r binary; do
+        for dll in $(imports "$binary"); do
+            echo "$dll" | lower >>"$work/imported"
+            case $dll in api-ms-win-*) continue ;; esac
+            if [ -z "$(find "$folder" -maxdepth 1 -iname "$dll")" ] &&
+                [ -z "$(find "$system32" -maxdepth 1 -iname "$dll")" ]; then
+                echo "${binary#"$folder"/} imports $dll, which is neither in the folder nor Windows'"
+                status=1
+            fi
+        done
+    done <"$work/binaries"
+    for dll in "$folder"/*.dll; do
+        name=$(basename "$dll" | lower)
+        if ! grep -qx "$name" "$work/imported"; then
+            echo "$(basename "$dll") is in the folder, but nothing imports it"
+            status=1
+        fi
+        if [ -n "$(find "$system32" -maxdepth 1 -iname "$name")" ]; then
+            echo "$(basename "$dll") is one of Windows' own DLLs"
+            status=1
+        fi
+    done
+    return $status
+}
+check "the folder has every DLL imported and no other" imports_resolve
+
+only_the_plugins_needed() {
+    find "$folder" -mindepth 2 -iname '*.dll' ! -path '*/licenses/*' | sed "s|^$folder/||" | sort >"$work/plugins"
+    cat "$work/plugins"
+    printf 'platforms/qwindows.dll\nstyles/qwindowsvistastyle.dll\n' | cmp -s - "$work/plugins"
+}
+check "the plugins are the windows platform and the windowsvista style alone" only_the_plugins_needed
+
+stripped() {
+    status=0
+    while read -r binary; do
+        if "$triplet-objdump" -h "$binary" | grep -q '\.debug_'; then
+            echo "${binary#"$folder"/} carries debugging information"
+            status=1
+        fi
+    done <"$work/binaries"
+    return $status
+}
+check "no program or DLL carries debugging information" stripped
+
+licence_notes_name_every_dll() {
+    status=0
+    for file in "$folder/README.txt" "$folder/LICENSE.txt" "$folder/licenses/README.txt"; do
+        [ -s "$file" ] || { echo "missing: ${file#"$folder"/}"; status=1; }
+    done
+    if grep -n '@[A-Z_]*@' "$folder/licenses/README.txt"; then
+        echo "licenses/README.txt has placeholders left"
+        status=1
+    fi
+    while read -r binary; do
+        name=$(basename "$binary")
+        case $name in *.dll) ;; *) continue ;; esac
+        for file in "$folder/README.txt" "$folder/licenses/README.txt"; do
+            grep -q "$name" "$file" || { echo "${file#"$folder"/} does not name $name"; status=1; }
+        done
+    done <"$work/binaries"
+    return $status
+}
+check "README.txt and licenses/README.txt name every DLL" licence_notes_name_every_dll
+
+icon_and_version() {
+    "$triplet-windres" -i "$folder/vantor.exe" -O rc >"$work/vantor.rc"
+    grep -q 'RT_GROUP_ICON' "$work/vantor.rc" || { echo "vantor.exe has no icon"; return 1; }
+    grep '"ProductVersion"' "$work/vantor.rc"
+    grep -q "\"ProductVersion\", \"$version\"" "$work/vantor.rc"
+}
+check "vantor.exe carries its icon and its version" icon_and_version
+
+# --- The installer --------------------------------------------------------
+
+local_appdata=$(unix_path "$(run cmd /c 'echo %LOCALAPPDATA%')")
+start_menu=$(unix_path "$(run cmd /c 'echo %APPDATA%')")/Microsoft/Windows/Start\ Menu/Programs
+installed=$local_appdata/Programs/Vantor
+
+# What the prefix's drive holds (temporary files aside) and which programs
+# are registered for removal (the keys under Uninstall and their values; an
+# empty Uninstall key is as good as none): after the uninstallation, as
+# before.
+snapshot() {
+    (cd "$WINEPREFIX/drive_c" && find . ! -path './users/*/Temp/*' | sort)
+    run reg query "$uninstall_key" /s | grep -e 'Uninstall[\]' -e '^    ' || true
+}
+snapshot >"$work/before"
+
+install_silently() {
+    wine "$setup" /S || return 1
+    wineserver -w
+    [ -f "$installed/vantor.exe" ]
+}
+check "the installer runs silently, without administrator rights" install_silently
+
+installed_as_zipped() {
+    (cd "$folder" && find . -type f | sort) >"$work/zip-files"
+    (cd "$installed" && find . -type f | sort) >"$work/installed-files"
+    echo ./uninstall.exe | sort -m - "$work/zip-files" | diff - "$work/installed-files" || return 1
+    while read -r file; do
+        cmp "$folder/$file" "$installed/$file" || return 1
+    done <"$work/zip-files"
+}
+check "%LOCALAPPDATA%\\Programs\\Vantor holds the zip's files and the uninstaller" installed_as_zipped
+
+start_menu_entry() {
+    ls -l "$start_menu/Vantor.lnk"
+}
+check "the Start menu has Vantor" start_menu_entry
+
+registered() {
+    run reg query "$uninstall_key\\Vantor" | tee "$work/key"
+    grep -q "DisplayName *REG_SZ *Vantor$" "$work/key" &&
+        grep -q "DisplayVersion *REG_SZ *$version$" "$work/key" &&
+        grep -q "UninstallString *REG_SZ *\"C:.*\\\\uninstall.exe\"$" "$work/key"
+}
+check "Vantor $version is registered for removal under HKCU" registered
+
+installed_eval() {
+    result=$(run "$installed/vantor-eval.exe" "$example")
+    echo "vantor-eval.exe \"$example\": $result"
+    [ "$result" = "$expected" ]
+}
+check "the installed vantor-eval.exe computes $example" installed_eval
+
+# The window: a window named Vantor is up within 60 s and still up 3 s
+# later, with the windows platform plugin and the windowsvista style loaded
+# from the program's folder (Qt's message that it found no platform plugin
+# is a window named Vantor too), and no DLL but wine's own from elsewhere.
+# Asked to close (WM_CLOSE), it ends with status 0.
+window() {
+    windows_folder=$(run cmd /c 'echo %LOCALAPPDATA%\Programs\Vantor')
+    WINEDEBUG=+loaddll wine "$installed/vantor.exe" 2>"$work/loaddll.log" &
+    pid=$!
+    since=$(date +%s)
+    until xdotool search --name '^Vantor$' >/dev/null 2>&1; do
+        if ! kill -0 $pid 2>/dev/null; then
+            echo "vantor.exe ended before its window opened"
+            return 1
+        fi
+        if [ $(($(date +%s) - since)) -ge 60 ]; then
+            echo "no window named Vantor after 60 s"
+            return 1
+        fi
+        sleep 1
+    done
+    echo "a window named Vantor opened after $(($(date +%s) - since)) s"
+    sleep 3
+    kill -0 $pid 2>/dev/null || { echo "vantor.exe ended by itself"; return 1; }
+
+    status=0
+    sed -n 's/.*Loaded L"\(.*\)" at .*: native$/\1/p' "$work/loaddll.log" | sed 's/\\\\/\\/g' >"$work/native"
+    echo "DLLs loaded from files: $(wc -l <"$work/native")"
+    if grep -F -i -v "$windows_folder\\" "$work/native"; then
+        printf 'loaded from outside %s (above)\n' "$windows_folder"
+        status=1
+    fi
+    for plugin in 'platforms\qwindows.dll' 'styles\qwindowsvistastyle.dll'; do
+        if ! grep -F -i -q -x "$windows_folder\\$plugin" "$work/native"; then
+            printf '%s was not loaded\n' "$plugin"
+            status=1
+        fi
+    done
+
+    wine taskkill /im vantor.exe >/dev/null 2>&1
+    exit_status=0
+    wait $pid || exit_status=$?
+    echo "asked to close, vantor.exe ended with status $exit_status"
+    [ $exit_status = 0 ] && [ $status = 0 ]
+}
+check "the installed vantor.exe opens its window and closes when asked" window
+
+install_again() {
+    wine "$setup" /S || return 1
+    wineserver -w
+    installed_as_zipped
+}
+check "installing again over the installation works" install_again
+
+uninstall_silently() {
+    command=$(run reg query "$uninstall_key\\Vantor" /v QuietUninstallString |
+        sed -n 's/^ *QuietUninstallString *REG_SZ *//p')
+    printf '%s\n' "$command"
+    uninstaller=$(printf '%s\n' "$command" | sed -n 's/^"\(.*\)" \/S$/\1/p')
+    [ -n "$uninstaller" ] || return 1
+    wine "$uninstaller" /S || return 1
+    wineserver -w # the uninstaller goes on as a copy of itself
+}
+check "the uninstaller that the key names runs silently" uninstall_silently
+
+nothing_left() {
+    snapshot >"$work/after"
+    diff "$work/before" "$work/after"
+}
+check "nothing is left: files, Start-menu entry and key are as before" nothing_left
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
