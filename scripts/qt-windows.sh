@@ -38,7 +38,14 @@ if [ -f "$stamp" ]; then
 fi
 
 started=$(date +%s)
-source=$("$here/debian-source.sh" qt6-base "$work/source" | tail -n 1)
+# The source tree is fetched again unless it was unpacked completely.
+if [ ! -f "$work/source.path" ]; then
+    rm -rf "$work/source"
+    mkdir -p "$work"
+    unpacked=$("$here/debian-source.sh" qt6-base "$work/source")
+    printf '%s\n' "$unpacked" | tail -n 1 >"$work/source.path"
+fi
+source=$(cat "$work/source.path")
 source_version=$(basename "$source" | sed 's/^qt6-base-//; s/[+~-].*//')
 if [ "$source_version" != "$host_version" ]; then
     echo "qt-windows: Debian's qt6-base source is $source_version, the host Qt is $host_version;" >&2
