@@ -18,6 +18,7 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 glue=$(cd "$here/../windows/libm" && pwd)
 exec 3>&1 1>&2
+. "$here/cache.sh"
 
 triplet=x86_64-w64-mingw32
 cc=$triplet-gcc-posix
@@ -25,22 +26,10 @@ cc=$triplet-gcc-posix
 # The Linux build runs the installed libc6: the DLL is built from its source.
 host_version=$(dpkg-query -W -f='${Version}' "libc6:$(dpkg --print-architecture)")
 inputs=$(cat "$0" "$glue"/*.c "$glue"/*.h "$glue"/*.def "$glue"/include/*.h | sha256sum | cut -c 1-12)
-cache=${VANTOR_CACHE:-$HOME/.cache/vantor}
 prefix=$cache/vantor-libm-$host_version-$inputs
-stamp=$prefix/.vantor-complete
 work=$cache/vantor-libm-work
 
-mkdir -p "$cache"
-exec 9>"$cache/.libm-windows.lock"
-if ! flock -n 9; then
-    echo "libm-windows: another build holds $cache/.libm-windows.lock; waiting" >&2
-    flock 9
-fi
-
-if [ -f "$stamp" ]; then
-    echo "$prefix" >&3
-    exit 0
-fi
+cache_enter libm-windows "$prefix"
 
 "$here/ensure-packages.sh" gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev dpkg-dev
 started=$(date +%s)

@@ -13,6 +13,7 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 exec 3>&1 1>&2
+. "$here/cache.sh"
 
 triplet=x86_64-w64-mingw32
 "$here/ensure-packages.sh" g++-mingw-w64-x86-64-posix cmake ninja-build \
@@ -20,22 +21,10 @@ triplet=x86_64-w64-mingw32
 
 # The host Qt decides the version: its tools generate code for this build.
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/^[0-9]*://; s/[+~-].*//')
-cache=${VANTOR_CACHE:-$HOME/.cache/vantor}
 prefix=$cache/qt6-$host_version-mingw-w64
-stamp=$prefix/.vantor-complete
 work=$cache/qt6-$host_version-mingw-w64-work
 
-mkdir -p "$cache"
-exec 9>"$cache/.qt-windows.lock"
-if ! flock -n 9; then
-    echo "qt-windows: another build of Qt holds $cache/.qt-windows.lock; waiting" >&2
-    flock 9
-fi
-
-if [ -f "$stamp" ]; then
-    echo "$prefix" >&3
-    exit 0
-fi
+cache_enter qt-windows "$prefix"
 
 started=$(date +%s)
 # The source tree is fetched again unless it was unpacked completely.
