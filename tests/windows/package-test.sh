@@ -99,12 +99,13 @@ zip_holds_one_folder() {
 }
 check "the zip holds one folder, named as the zip" zip_holds_one_folder
 
-zip_eval() {
-    result=$(run "$folder/vantor-eval.exe" "$example")
+# Whether the vantor-eval.exe in a folder computes the worked example.
+computes_example() {
+    result=$(run "$1/vantor-eval.exe" "$example")
     echo "vantor-eval.exe \"$example\": $result"
     [ "$result" = "$expected" ]
 }
-check "vantor-eval.exe from the unpacked zip computes $example" zip_eval
+check "vantor-eval.exe from the unpacked zip computes $example" computes_example "$folder"
 
 names_carry_version() {
     version=$(run "$folder/vantor-eval.exe" --version | grep -o '[0-9][0-9.]*[0-9]' | head -n 1)
@@ -240,12 +241,7 @@ registered() {
 }
 check "Vantor $version is registered for removal under HKCU" registered
 
-installed_eval() {
-    result=$(run "$installed/vantor-eval.exe" "$example")
-    echo "vantor-eval.exe \"$example\": $result"
-    [ "$result" = "$expected" ]
-}
-check "the installed vantor-eval.exe computes $example" installed_eval
+check "the installed vantor-eval.exe computes $example" computes_example "$installed"
 
 # The window: a window named Vantor is up within 60 s and still up 3 s
 # later, with the windows platform plugin and the windowsvista style loaded
