@@ -54,8 +54,9 @@ test-sanitize: deps
 	    ctest --output-on-failure -j $(JOBS) -E vantor_eval_memcheck
 
 # The engine fuzzer for FUZZ_SECONDS; new inputs go to build/fuzz/corpus,
-# findings to build/fuzz/findings.
+# findings to build/fuzz/findings, and a finding fails the target.
 fuzz: build
+	mkdir -p $(BUILD_DIR)/fuzz/corpus
 	$(BUILD_DIR)/fuzz/engine_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=5 -print_final_stats=1 \
 	    -dict=tests/fuzz/engine.dict -artifact_prefix=$(BUILD_DIR)/fuzz/findings/ \
 	    $(BUILD_DIR)/fuzz/corpus tests/fuzz/corpus
@@ -83,8 +84,10 @@ package: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# With the fuzzer, which a plain cmake leaves out: make test replays its seed
+# corpus, make fuzz runs it.
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTOR_FUZZ=ON
 
 deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
