@@ -2,7 +2,6 @@
 // application, then the main window, which takes no command line.
 
 #include "ui/application.h"
-#include "ui/first_frame.h"
 #include "ui/fvantor.h"
 
 #include <QApplication>
@@ -41,7 +40,6 @@ int main(int argc, char** argv)
     vantor::ui::setUpApplication(application);
 
     vantor::ui::fVantor window;
-    vantor::ui::reportFirstFrameIfAsked(&window);
     window.show();
     return QApplication::exec();
 }

@@ -27,45 +27,6 @@ namespace {
 
 constexpr int kKeyEnter = 13;
 
-// The 23 keypad buttons: name, caption, cell in the grid of six columns and
-// four rows, and what a screen reader says where the caption does not. The
-// top cell of the last column holds the angle switch.
-struct KeypadKey {
-    const char* name;
-    const char* caption;
-    int row;
-    int column;
-    const char* description;
-};
-
-// clang-format off
-constexpr KeypadKey kKeypad[] = {
-    {"c1", "1", 0, 0, ""},
-    {"c2", "2", 0, 1, ""},
-    {"c3", "3", 0, 2, ""},
-    {"cDot", ".", 0, 3, "Decimal point"},
-    {"cMultiply", "*", 0, 4, "Multiply"},
-    {"c4", "4", 1, 0, ""},
-    {"c5", "5", 1, 1, ""},
-    {"c6", "6", 1, 2, ""},
-    {"cPlus0", "+", 1, 3, "Add"},
-    {"cDivide", "/", 1, 4, "Divide"},
-    {"cClear", "CR", 1, 5, "Clear the expression"},
-    {"c7", "7", 2, 0, ""},
-    {"c8", "8", 2, 1, ""},
-    {"c9", "9", 2, 2, ""},
-    {"cMinus", "-", 2, 3, "Subtract"},
-    {"cRemainder", "%", 2, 4, "Remainder"},
-    {"cMemory", "M", 2, 5, "Show or hide the scratch pad"},
-    {"c0", "0", 3, 0, ""},
-    {"cFunction", "Fn", 3, 1, "List the functions"},
-    {"cLeftBracket", "(", 3, 2, "Opening bracket"},
-    {"cRightBracket", ")", 3, 3, "Closing bracket"},
-    {"cPower", "^", 3, 4, "Power"},
-    {"cResult", "=", 3, 5, "Evaluate the expression"},
-};
-// clang-format on
-
 // The order in which Tab visits the controls after the expression box and the
 // variable table; not the visual order of the keypad.
 constexpr const char* kFocusOrderAfterTable[] = {
@@ -223,19 +184,46 @@ void fVantor::createVariableTable(QWidget* client)
     }
 }
 
-void (fVantor::*fVantor::commandOf(const QString& name))()
-{
-    // Four keys run a command; the other nineteen append their caption.
-    if (name == u"cClear")
-        return &fVantor::cClear_Click;
-    if (name == u"cResult")
-        return &fVantor::cResult_Click;
-    if (name == u"cFunction")
-        return &fVantor::cFunction_Click;
-    if (name == u"cMemory")
-        return &fVantor::cMemory_Click;
-    return nullptr;
-}
+// The 23 keypad buttons: name, caption, cell in the grid of six columns and
+// four rows, what a screen reader says where the caption does not, and the
+// handler a click runs; the nineteen keys with none append their caption. The
+// top cell of the last column holds the angle switch.
+struct fVantor::KeypadKey {
+    const char* name;
+    const char* caption;
+    int row;
+    int column;
+    const char* description;
+    void (fVantor::*command)();
+};
+
+// clang-format off
+const fVantor::KeypadKey fVantor::kKeypad[] = {
+    {"c1", "1", 0, 0, "", nullptr},
+    {"c2", "2", 0, 1, "", nullptr},
+    {"c3", "3", 0, 2, "", nullptr},
+    {"cDot", ".", 0, 3, "Decimal point", nullptr},
+    {"cMultiply", "*", 0, 4, "Multiply", nullptr},
+    {"c4", "4", 1, 0, "", nullptr},
+    {"c5", "5", 1, 1, "", nullptr},
+    {"c6", "6", 1, 2, "", nullptr},
+    {"cPlus0", "+", 1, 3, "Add", nullptr},
+    {"cDivide", "/", 1, 4, "Divide", nullptr},
+    {"cClear", "CR", 1, 5, "Clear the expression", &fVantor::cClear_Click},
+    {"c7", "7", 2, 0, "", nullptr},
+    {"c8", "8", 2, 1, "", nullptr},
+    {"c9", "9", 2, 2, "", nullptr},
+    {"cMinus", "-", 2, 3, "Subtract", nullptr},
+    {"cRemainder", "%", 2, 4, "Remainder", nullptr},
+    {"cMemory", "M", 2, 5, "Show or hide the scratch pad", &fVantor::cMemory_Click},
+    {"c0", "0", 3, 0, "", nullptr},
+    {"cFunction", "Fn", 3, 1, "List the functions", &fVantor::cFunction_Click},
+    {"cLeftBracket", "(", 3, 2, "Opening bracket", nullptr},
+    {"cRightBracket", ")", 3, 3, "Closing bracket", nullptr},
+    {"cPower", "^", 3, 4, "Power", nullptr},
+    {"cResult", "=", 3, 5, "Evaluate the expression", &fVantor::cResult_Click},
+};
+// clang-format on
 
 void fVantor::createKeypad(QWidget* client)
 {
@@ -248,8 +236,8 @@ void fVantor::createKeypad(QWidget* client)
         button->setAutoDefault(true);
         m_keypad.push_back(button);
 
-        if (const auto command = commandOf(button->objectName()))
-            connect(button, &QPushButton::clicked, this, command);
+        if (key.command)
+            connect(button, &QPushButton::clicked, this, key.command);
         else
             connect(button, &QPushButton::clicked, this,
                     [this, caption = button->text()] { appendKey_Click(caption); });

@@ -50,7 +50,10 @@ private:
     void createKeypad(QWidget* client);
     void createAngleSwitch(QWidget* client);
     void setFocusOrder();
-    static void (fVantor::*commandOf(const QString& keyName))();
+
+    // The keypad's buttons, each with the handler its click runs (fvantor.cpp).
+    struct KeypadKey;
+    static const KeypadKey kKeypad[];
 
     // Handlers, one for each event of a control.
     void Form_Load();

@@ -1,25 +1,26 @@
 #pragma once
 
-// For start-up measurements only: when VANTOR_FIRST_FRAME is set, the window
-// prints, once its first frame has been drawn, the wall clock in
-// nanoseconds and its resident memory in kilobytes, then ends the program.
+// For start-up measurements: once the first frame of the program's window has
+// been drawn, prints the wall clock in nanoseconds and the resident memory in
+// kilobytes, then ends the program.
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QTimer>
-#include <QWidget>
 
 #include <cstdio>
 #include <ctime>
 
-namespace vantor::ui {
+namespace vantor::bench {
 
 class FirstFrameReporter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
+    // Watches every object of the application: the first paint event, of the
+    // window or of any control in it, begins the first frame.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && !m_seen) {
@@ -52,10 +53,11 @@ private:
     bool m_seen = false;
 };
 
-inline void reportFirstFrameIfAsked(QWidget* window)
+// Called once the application object exists, before any window is shown.
+inline void reportFirstFrame()
 {
-    if (qEnvironmentVariableIsSet("VANTOR_FIRST_FRAME"))
-        window->installEventFilter(new FirstFrameReporter(window));
+    QCoreApplication* application = QCoreApplication::instance();
+    application->installEventFilter(new FirstFrameReporter(application));
 }
 
-} // namespace vantor::ui
+} // namespace vantor::bench
