@@ -32,7 +32,7 @@ WINDOWS_PACKAGE_PACKAGES := nsis
 # What trying the package needs besides: an X server of its own for the window.
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool
 
-.PHONY: run test test-sanitize fuzz bench package build configure deps screenshot clean \
+.PHONY: run test test-sanitize fuzz bench package test-package build configure deps screenshot clean \
         windows test-windows windows-deps screenshot-windows windows-package test-windows-package
 
 run: build
@@ -73,13 +73,18 @@ bench: deps
 	    --benchmark_out=$(BUILD_DIR)/bench.json --benchmark_out_format=json
 	bench/limits.sh $(BENCH_DIR)/tools/vantor-eval
 
-# A Debian package of a Release build, under build/package, checked by lintian.
+# A Debian package of a Release build, under build/package, checked by lintian;
+# the same commit always gives the same bytes.
 package: deps
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
-	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DVANTOR_BUILD_TESTS=OFF -DVANTOR_FUZZ=OFF
-	cmake --build $(PACKAGE_DIR) -j $(JOBS)
-	cd $(PACKAGE_DIR) && cpack -G DEB
+	scripts/make-package.sh $(PACKAGE_DIR) $(JOBS)
 	lintian --info $(PACKAGE_DIR)/vantor_*.deb
+
+# The package made twice from scratch, in build/package-a and build/package-b,
+# and the two compared byte for byte.
+test-package: deps
+	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
+	scripts/test-package.sh $(BUILD_DIR)/package-a $(BUILD_DIR)/package-b $(JOBS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

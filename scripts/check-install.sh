@@ -16,12 +16,15 @@ id=org.vantor.Vantor
 case $what in
 tree)
     missing=0
+    # Every picture of the icon in the sources, data/icons/SIZE/, in its size.
+    pictures=
+    for picture in "$(dirname "$0")"/../data/icons/*/$id.png; do
+        size=$(basename "$(dirname "$picture")")
+        pictures="$pictures share/icons/hicolor/${size}x$size/apps/$id.png"
+    done
     for file in bin/vantor bin/vantor-eval \
         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-        share/icons/hicolor/scalable/apps/$id.svg \
-        share/icons/hicolor/16x16/apps/$id.png share/icons/hicolor/32x32/apps/$id.png \
-        share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/64x64/apps/$id.png \
-        share/icons/hicolor/128x128/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
+        share/icons/hicolor/scalable/apps/$id.svg $pictures \
         share/man/man1/vantor.1.gz share/man/man1/vantor-eval.1.gz \
         share/doc/vantor/copyright share/doc/vantor/changelog.gz; do
         if [ ! -s "$prefix/$file" ]; then

@@ -5,6 +5,7 @@
 #include "engine/variable_rows.h"
 #include "tools/engine_stack.h"
 #include "tools/platform.h"
+#include "vantor/version.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -36,7 +37,7 @@ constexpr std::string_view kUsage =
     "something did, 2 for a usage error, 3 when standard input could not be read or\n"
     "the output could not be written.\n";
 
-constexpr std::string_view kVersion = "vantor-eval 0.1.0\n";
+constexpr std::string_view kVersion = "vantor-eval " VANTOR_VERSION "\n";
 
 enum ExitStatus { kSuccess = 0, kFaulted = 1, kUsageError = 2, kInputOutputError = 3 };
 

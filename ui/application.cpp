@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include "vantor/version.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -9,14 +11,15 @@ namespace vantor::ui {
 void setIdentity()
 {
     QCoreApplication::setApplicationName("Vantor");
-    QCoreApplication::setApplicationVersion("0.1.0");
+    QCoreApplication::setApplicationVersion(VANTOR_VERSION);
     QGuiApplication::setDesktopFileName(kApplicationId);
 }
 
 void setUpApplication(QApplication& application)
 {
+    // VANTOR_ICON_SIZES: the sizes of the pictures embedded (ui/CMakeLists.txt).
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {VANTOR_ICON_SIZES})
         icon.addFile(QString(":/icons/%1/%2.png").arg(size).arg(kApplicationId), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
