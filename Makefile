@@ -20,6 +20,8 @@ PACKAGE_DIR  ?= $(BUILD_DIR)/package
 # What make package needs besides: dependencies from the binaries, and the checkers.
 PACKAGE_PACKAGES := dpkg-dev file lintian desktop-file-utils appstream
 FUZZ_SECONDS ?= 300
+LINT_DIR     ?= build-lint
+LINT_PACKAGES := clang-tidy
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
 # The Windows build: cross-compiled with mingw-w64 against Qt and the C
@@ -32,7 +34,7 @@ WINDOWS_PACKAGE_PACKAGES := nsis
 # What trying the package needs besides: an X server of its own for the window.
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool
 
-.PHONY: run test test-sanitize fuzz bench package test-package build configure deps screenshot clean \
+.PHONY: run test test-sanitize lint fuzz bench package test-package build configure deps screenshot clean \
         windows test-windows windows-deps screenshot-windows windows-package test-windows-package
 
 run: build
@@ -52,6 +54,14 @@ test-sanitize: deps
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS) -E vantor_eval_memcheck
+
+# Every function in engine/, ui/, app/ and tools/ at most 60 lines and of
+# cognitive complexity at most 25 (.clang-tidy), over the compile database
+# of a configured tree; a warning fails.
+lint: deps
+	@scripts/ensure-packages.sh $(LINT_PACKAGES)
+	cmake -S . -B $(LINT_DIR) -DVANTOR_FUZZ=OFF -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	run-clang-tidy -quiet -p $(LINT_DIR) '^$(CURDIR)/(engine|ui|app|tools)/'
 
 # The engine fuzzer for FUZZ_SECONDS; new inputs go to build/fuzz/corpus,
 # findings to build/fuzz/findings, and a finding fails the target.
@@ -134,7 +144,7 @@ windows-deps:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(LINT_DIR)
 
 # The Windows package, in $(WINDOWS_DIR)/package: vantor-<version>-windows-x64.zip,
 # a folder that runs where it is unpacked, and vantor-<version>-setup.exe,

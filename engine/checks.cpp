@@ -1,72 +1,94 @@
-#include "engine/evaluate.h"
+#include "engine/checks.h"
 
-#include "engine/messages.h"
-#include "engine/shape.h"
+#include "engine/pipeline.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace vantor {
 
 namespace {
 
-std::u16string_view shapeFault(TextView text)
+// The index of the first of the ascending positions that lies in [first, last); npos when none does.
+std::size_t firstWithin(const std::vector<std::size_t>& positions, std::size_t first, std::size_t last)
 {
-    // One pass notes every kind of fault; the first check in order that has
-    // one decides, wherever in the text its fault lies.
-    int count = 0; // only the final bracket count matters; it may go below zero on the way
-    bool operators = isOperator(text.front()) && text.front() != u'-'; // a leading minus is a sign
-    bool brackets = text.front() == u')';
-    bool bareName = false;
-    bool exponent = isExponentLetter(text.front()) || isExponentLetter(text.back());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (isDigit(c) || c == u'.')
-            continue; // no fault starts at a number character
-        count += (c == u'(') - (c == u')');
-        operators = operators || shape::operatorPairAt(text, i);
-        brackets = brackets || shape::bracketPairAt(text, i);
-        bareName = bareName || (shape::beginsFunctionName(c) && shape::bareFunctionNameAt(text, i));
-        // An exponent letter stands between two digits; a sign or a point beside it is refused.
-        exponent = exponent || shape::looseExponentAt(text, i);
-    }
-    if (count != 0)
-        return messages::kWrongParenthisation;
-    if (operators)
-        return messages::kWrongArrangementOfOperands;
-    if (brackets)
-        return messages::kWrongArrangementOfParenthesis;
-    if (bareName)
-        return messages::kFunctionWithNoParanthesis;
-    if (exponent)
-        return messages::kWrongExponentialNumber;
-    return {};
+    const auto found = std::lower_bound(positions.begin(), positions.end(), first);
+    return found != positions.end() && *found < last ? static_cast<std::size_t>(found - positions.begin())
+                                                     : Text::npos;
 }
 
 } // namespace
 
-std::u16string_view cEvaluate::checkFault(TextView text, bool vDetectVariable) const
+checks::Identifier checks::identifierAt(TextView text, std::size_t i, const VariableSnapshot* variables)
+{
+    if (const FunctionEntry* opening = openingAt(text, i))
+        return {opening->opening.size(), {}};
+    const VariableSnapshot::Row* row = variables ? variables->match(text, i) : nullptr;
+    if (!row)
+        return {0, messages::kUnknownIdentifier};
+    // A row in error, any of the five, makes every use of a variable fail.
+    if (variables->anyInError())
+        return {0, messages::kVariableInError};
+    return {row->name.size(), {}};
+}
+
+checks::FaultIndex::FaultIndex(TextView text, const VariableSnapshot* variables) : m_text(text)
+{
+    // Each check of the table in turn at each position; spelt out at compile
+    // time, so that each check's test is inlined.
+    const auto noteFaultsAt = [&]<std::size_t... k>(std::size_t i, std::index_sequence<k...>) {
+        ((kLocalChecks[k].faultAt(text, i) ? m_localFaults[k].push_back(i) : void()), ...);
+    };
+    for (std::size_t i = 0; i < text.size(); ++i)
+        noteFaultsAt(i, std::make_index_sequence<kLocalChecks.size()>());
+    // Every run that is not a number, an operator or a bracket must be "pi",
+    // a function opening or, where allowed, a variable's name. A bracketed
+    // group starts with "(", which no identifier here can span, so its own
+    // scan falls into step with this one right after it; past a fault this
+    // scan goes on one character on.
+    for (std::size_t i = 0; i < text.size();) {
+        if (!startsIdentifier(text[i])) {
+            ++i;
+            continue;
+        }
+        const Identifier identifier = identifierAt(text, i, variables);
+        if (identifier.fault.empty()) {
+            i += identifier.length;
+        } else {
+            m_identifierFaults.push_back(i);
+            m_identifierMessages.push_back(identifier.fault);
+            ++i;
+        }
+    }
+}
+
+std::u16string_view checks::FaultIndex::firstFault(std::size_t start, std::size_t end) const
+{
+    // Inside the part each local check sees what it sees in the whole text;
+    // at the part's first and last character, the part's own edges.
+    const TextView part = m_text.substr(start, end - start);
+    for (std::size_t k = 0; k < kLocalChecks.size(); ++k) {
+        const LocalCheck& check = kLocalChecks[k];
+        if (check.faultAt(part, 0) || check.faultAt(part, part.size() - 1) ||
+            firstWithin(m_localFaults[k], start + 1, end - 1) != Text::npos)
+            return check.message;
+    }
+    const std::size_t fault = firstWithin(m_identifierFaults, start, end);
+    return fault == Text::npos ? std::u16string_view() : m_identifierMessages[fault];
+}
+
+std::u16string_view Evaluation::checkFault(TextView text, bool vDetectVariable) const
 {
     if (text.empty())
         return messages::kNoText;
     checkTextLength(text.size());
-    if (const std::u16string_view fault = shapeFault(text); !fault.empty())
-        return fault;
-
-    // Identifiers: every run that is not a number, an operator or a bracket
-    // must be "pi", a function opening or, where allowed, a variable's name.
-    for (std::size_t i = 0; i < text.size();) {
-        if (!shape::startsIdentifier(text[i])) {
-            ++i;
-            continue;
-        }
-        const shape::Identifier identifier =
-            shape::identifierAt(text, i, vDetectVariable && !shape::openingAt(text, i) ? &rows() : nullptr);
-        if (!identifier.fault.empty())
-            return identifier.fault;
-        i += identifier.length;
-    }
-    return {};
+    // Only the final count matters; it may go below zero on the way.
+    if (std::count(text.begin(), text.end(), u'(') != std::count(text.begin(), text.end(), u')'))
+        return messages::kWrongParenthisation;
+    return checks::FaultIndex(text, vDetectVariable ? &m_variables : nullptr).firstFault(0, text.size());
 }
 
-bool cEvaluate::CheckExpression(Text& text, bool vDetectVariable) const
+bool Evaluation::CheckExpression(Text& text, bool vDetectVariable) const
 {
     const std::u16string_view fault = checkFault(text, vDetectVariable);
     if (fault.empty())

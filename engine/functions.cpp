@@ -1,10 +1,8 @@
-#include "engine/evaluate.h"
+#include "engine/pipeline.h"
 
 #include "engine/arithmetic.h"
 #include "engine/fault.h"
 #include "engine/number_text.h"
-#include "engine/shape.h"
-#include "engine/source.h"
 
 #include <cmath>
 
@@ -39,17 +37,18 @@ double atanOfQuotient(double x, double s)
     return std::atan(arithmetic::divide(x, s));
 }
 
-} // namespace
-
-double cEvaluate::convertAngle(double value, double factor)
+// Radians to degrees or back, for a value in the form it has in a text: what
+// evaluating the text of the value followed by "*" and the factor gives, both
+// read back from their 15-digit texts, the product cut to 15 digits. Unlike
+// that text, this works for values in exponent form too.
+double convertAngle(double value, double factor)
 {
-    // What evaluating the text of the value followed by "*" and the factor
-    // gives: both read back from their 15-digit texts, the product cut to 15
-    // digits. Unlike that text, this works for values in exponent form too.
     return roundTo15Digits(arithmetic::multiply(roundTo15Digits(value), factor));
 }
 
-double cEvaluate::Factorial(double x)
+} // namespace
+
+double Factorial(double x)
 {
     double product = 1;
     for (double b = 1; b <= x; b = arithmetic::add(b, 1))
@@ -57,27 +56,7 @@ double cEvaluate::Factorial(double x)
     return product;
 }
 
-std::size_t cEvaluate::FindMatchingBracket(const Source& source, std::size_t open)
-{
-    // Without a closing bracket, the scan would read empty characters until
-    // its 16-bit position overflowed; the overflow fault is raised at once.
-    const std::size_t end = source.closingAfter(open);
-    if (end == Text::npos)
-        raise(FaultKind::Overflow);
-    return end;
-}
-
-Text cEvaluate::valueText(double value)
-{
-    Text text = numberText(value);
-    if (value < 0)
-        text = u"(0" + text + u")"; // a subtraction from zero: (0-0.5)
-    if (const std::size_t letter = text.find(u'E'); letter != Text::npos)
-        text = ExpandExponent(std::move(text), letter);
-    return text;
-}
-
-double cEvaluate::functionValue(Function function, double x) const
+double Evaluation::functionValue(Function function, double x) const
 {
     // The unit is read as each function is applied, after its argument.
     const auto toRadians = [this](double angle) {
@@ -119,26 +98,6 @@ double cEvaluate::functionValue(Function function, double x) const
         return std::nearbyint(x); // halves go to the even neighbour
     }
     return x;
-}
-
-Text cEvaluate::ApplyFunctions(const Source& source, TextView text, std::size_t position,
-                               bool vDetectVariable, std::size_t& covered) const
-{
-    const FunctionEntry& entry = *shape::openingAt(text, position);
-    covered = entry.name.size();
-    double x = 0;
-    if (entry.function != Function::Pi) {
-        // The argument, brackets included, is evaluated on its own, as a
-        // whole expression; a message from it is no number.
-        const std::size_t open = source.offsetOf(text) + position + entry.name.size();
-        const std::size_t end = FindMatchingBracket(source, open);
-        covered += end - open;
-        const Outcome argument = nested().evaluateArgument(source, open, end, vDetectVariable);
-        if (!argument.message.empty())
-            raise(FaultKind::TypeMismatch);
-        x = roundTo15Digits(argument.value); // as its number text reads back
-    }
-    return valueText(functionValue(entry.function, x));
 }
 
 } // namespace vantor

@@ -139,131 +139,138 @@ double valueOf(const Digits& digits)
     return value;
 }
 
+// The characters of a number text, written one by one.
+class Writer {
+public:
+    explicit Writer(const Digits& digits)
+    {
+        std::uint64_t n = digits.n;
+        for (int i = kSignificantDigits - 1; i >= 0; --i) {
+            m_figures[static_cast<std::size_t>(i)] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        }
+        while (m_count > 1 && m_figures[static_cast<std::size_t>(m_count - 1)] == '0')
+            --m_count; // trailing zeros are dropped
+    }
+
+    int count() const noexcept { return m_count; }
+    void put(char c) { m_out[m_size++] = static_cast<char16_t>(c); }
+    // The significant figures [from, to).
+    void putFigures(int from, int to)
+    {
+        for (int i = from; i < to; ++i)
+            put(m_figures[static_cast<std::size_t>(i)]);
+    }
+    Text text() const { return Text(m_out.data(), m_size); }
+
+private:
+    std::array<char, kSignificantDigits> m_figures{};
+    int m_count = kSignificantDigits;
+    std::array<char16_t, 32> m_out{};
+    std::size_t m_size = 0;
+};
+
+// 0.000123, 123.45, 12300
+void writePositional(Writer& out, int exponent)
+{
+    if (exponent < 0) {
+        out.put('0');
+        out.put('.');
+        for (int i = 0; i < -exponent - 1; ++i)
+            out.put('0');
+        out.putFigures(0, out.count());
+        return;
+    }
+    const int integerDigits = exponent + 1;
+    out.putFigures(0, std::min(integerDigits, out.count()));
+    for (int i = out.count(); i < integerDigits; ++i)
+        out.put('0');
+    if (out.count() > integerDigits) {
+        out.put('.');
+        out.putFigures(integerDigits, out.count());
+    }
+}
+
+// 1.5E-05, 1E+15, 1.23E+100
+void writeExponentForm(Writer& out, int exponent)
+{
+    out.putFigures(0, 1);
+    if (out.count() > 1) {
+        out.put('.');
+        out.putFigures(1, out.count());
+    }
+    out.put('E');
+    out.put(exponent < 0 ? '-' : '+');
+    const int magnitude = std::abs(exponent);
+    if (magnitude >= 100)
+        out.put(static_cast<char>('0' + magnitude / 100));
+    out.put(static_cast<char>('0' + magnitude / 10 % 10));
+    out.put(static_cast<char>('0' + magnitude % 10));
+}
+
 Text format(const Digits& digits)
 {
-    std::array<char, kSignificantDigits> figures{};
-    std::uint64_t n = digits.n;
-    for (int i = kSignificantDigits - 1; i >= 0; --i) {
-        figures[static_cast<std::size_t>(i)] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    }
-    int count = kSignificantDigits;
-    while (count > 1 && figures[static_cast<std::size_t>(count - 1)] == '0')
-        --count;
-    const int x = digits.exponent;
-
-    std::array<char16_t, 32> out{};
-    std::size_t size = 0;
-    const auto put = [&](char c) { out[size++] = static_cast<char16_t>(c); };
-    const auto putFigures = [&](int from, int to) {
-        for (int i = from; i < to; ++i)
-            put(figures[static_cast<std::size_t>(i)]);
-    };
+    Writer out(digits);
     if (digits.negative)
-        put('-');
-    if (x >= -4 && x <= 14) {
-        if (x < 0) {
-            put('0');
-            put('.');
-            for (int i = 0; i < -x - 1; ++i)
-                put('0');
-            putFigures(0, count);
+        out.put('-');
+    if (digits.exponent >= -4 && digits.exponent <= 14)
+        writePositional(out, digits.exponent);
+    else
+        writeExponentForm(out, digits.exponent);
+    return out.text();
+}
+
+// The decimal exponent of the first significant digit of a mantissa, or
+// minus the count of the zeros after the point before it; from the end of
+// the mantissa on, pos is past it.
+long mantissaMagnitude(TextView text, std::size_t& pos)
+{
+    long leadingZeros = 0;
+    long integerDigits = 0;
+    bool inFraction = false;
+    bool seenSignificant = false;
+    for (; pos < text.size() && !isExponentLetter(text[pos]); ++pos) {
+        const char16_t c = text[pos];
+        if (c == u'.') {
+            inFraction = true;
+        } else if (!seenSignificant && c == u'0') {
+            leadingZeros += inFraction ? 1 : 0;
         } else {
-            const int integerDigits = x + 1;
-            putFigures(0, std::min(integerDigits, count));
-            for (int i = count; i < integerDigits; ++i)
-                put('0');
-            if (count > integerDigits) {
-                put('.');
-                putFigures(integerDigits, count);
-            }
+            seenSignificant = true;
+            integerDigits += inFraction ? 0 : 1;
         }
-    } else {
-        putFigures(0, 1);
-        if (count > 1) {
-            put('.');
-            putFigures(1, count);
-        }
-        put('E');
-        put(x < 0 ? '-' : '+');
-        const int magnitude = std::abs(x);
-        if (magnitude >= 100)
-            put(static_cast<char>('0' + magnitude / 100));
-        put(static_cast<char>('0' + magnitude / 10 % 10));
-        put(static_cast<char>('0' + magnitude % 10));
     }
-    return Text(out.data(), size);
+    return integerDigits > 0 ? integerDigits : -leadingZeros;
+}
+
+// The exponent after the letter at pos, saturated; 0 without one.
+long exponentValue(TextView text, std::size_t pos)
+{
+    if (pos >= text.size())
+        return 0;
+    ++pos;
+    const bool negative = pos < text.size() && text[pos] == u'-';
+    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-'))
+        ++pos;
+    long exponent = 0;
+    for (; pos < text.size() && exponent < 1'000'000; ++pos)
+        exponent = exponent * 10 + (text[pos] - u'0');
+    return negative ? -exponent : exponent;
 }
 
 // Decimal exponent of the first significant digit of a syntactically valid
 // number text, saturated; only its sign matters to tell overflow from underflow.
 long magnitudeOf(TextView text)
 {
-    long leadingZeros = 0;
-    long integerDigits = 0;
-    bool inFraction = false;
-    bool seenSignificant = false;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    for (; i < text.size() && !isExponentLetter(text[i]); ++i) {
-        if (text[i] == u'.') {
-            inFraction = true;
-        } else if (!seenSignificant && text[i] == u'0') {
-            if (inFraction)
-                ++leadingZeros;
-        } else {
-            seenSignificant = true;
-            if (!inFraction)
-                ++integerDigits;
-        }
-    }
-    long exponent = 0;
-    if (i < text.size()) {
-        ++i;
-        const bool negative = i < text.size() && text[i] == u'-';
-        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-            ++i;
-        for (; i < text.size() && exponent < 1'000'000; ++i)
-            exponent = exponent * 10 + (text[i] - u'0');
-        if (negative)
-            exponent = -exponent;
-    }
-    return (integerDigits > 0 ? integerDigits : -leadingZeros) + exponent;
+    std::size_t pos = text[0] == u'+' || text[0] == u'-' ? 1 : 0;
+    const long mantissa = mantissaMagnitude(text, pos);
+    return mantissa + exponentValue(text, pos);
 }
 
 // Integers below 1E+15 are written with all their digits and read back exactly.
 bool isExactInteger(double value)
 {
     return std::fabs(value) < 1e15 && std::trunc(value) == value;
-}
-
-// A plain decimal with at most 15 significant digits (no exponent, no sign)
-// read exactly as the library reads it: its digits as an integer below 2^53,
-// scaled by an exact power of ten in one correctly rounded step.
-std::optional<double> readShortDecimal(TextView text)
-{
-    std::uint64_t n = 0;
-    int significant = 0;
-    int fraction = 0;
-    bool point = false;
-    for (const char16_t c : text) {
-        if (c == u'.') {
-            point = true;
-            continue;
-        }
-        if (!isDigit(c))
-            return std::nullopt;
-        if (n > 0 || c != u'0')
-            ++significant;
-        if (significant > kSignificantDigits)
-            return std::nullopt;
-        n = n * 10 + static_cast<std::uint64_t>(c - u'0');
-        fraction += point ? 1 : 0;
-    }
-    if (fraction > 22)
-        return std::nullopt;
-    return static_cast<double>(n) / kExactPowers[static_cast<std::size_t>(fraction)];
 }
 
 } // namespace
@@ -312,30 +319,6 @@ double numberValue(TextView text)
 
 double readNumber(TextView text)
 {
-    if (const std::optional<double> value = readShortDecimal(text))
-        return *value;
-    return plain::readNumber(text);
-}
-
-double roundTo15Digits(double value)
-{
-    // The same as numberValue(numberText(value)), without the texts.
-    if (value == 0)
-        return 0; // negative zero is written "0"
-    if (isExactInteger(value))
-        return value;
-    return valueOf(digitsOf(value));
-}
-
-namespace plain {
-
-Text numberText(double value)
-{
-    return value == 0 ? Text(u"0") : format(digitsByPrintf(value));
-}
-
-double readNumber(TextView text)
-{
     // The text is plain ASCII; from_chars reads it without a leading "+".
     std::array<char, 64> buffer{};
     std::string longText;
@@ -359,9 +342,12 @@ double readNumber(TextView text)
 
 double roundTo15Digits(double value)
 {
-    return numberValue(plain::numberText(value));
+    // The same as numberValue(numberText(value)), without the texts.
+    if (value == 0)
+        return 0; // negative zero is written "0"
+    if (isExactInteger(value))
+        return value;
+    return valueOf(digitsOf(value));
 }
-
-} // namespace plain
 
 } // namespace vantor

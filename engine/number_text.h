@@ -26,12 +26,4 @@ double readNumber(TextView number);
 // The value as it survives being written and read back: numberValue(numberText(value)).
 double roundTo15Digits(double value);
 
-// The plain ways, by the C++ library's conversions, that the faster ones
-// above must equal; for tests.
-namespace plain {
-Text numberText(double value);
-double readNumber(TextView number);
-double roundTo15Digits(double value);
-} // namespace plain
-
 } // namespace vantor

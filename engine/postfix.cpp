@@ -1,9 +1,8 @@
-#include "engine/evaluate.h"
-
 #include "engine/arithmetic.h"
 #include "engine/cstack.h"
 #include "engine/fault.h"
 #include "engine/number_text.h"
+#include "engine/pipeline.h"
 
 #include <optional>
 
@@ -38,7 +37,7 @@ struct Operand {
 
 } // namespace
 
-bool cEvaluate::OperatorPriority(TextView incoming, TextView top) noexcept
+bool OperatorPriority(TextView incoming, TextView top) noexcept
 {
     // True when the top stays on the stack: it is "(", or the incoming operator
     // binds strictly tighter. Equal priorities, "^" included, apply left to right.
@@ -63,7 +62,7 @@ bool cEvaluate::OperatorPriority(TextView incoming, TextView top) noexcept
     return stacked > 0 && priority(incoming) > stacked;
 }
 
-std::vector<TextView> cEvaluate::ToPostfix(TokenList& tokens)
+std::vector<TextView> ToPostfix(TokenList& tokens)
 {
     cStack<TextView> stack(tokens.size() + 2);
     stack.Load();
@@ -117,7 +116,7 @@ std::vector<TextView> cEvaluate::ToPostfix(TokenList& tokens)
     return output;
 }
 
-double cEvaluate::EvaluatePostfix(const std::vector<TextView>& postfix)
+double EvaluatePostfix(const std::vector<TextView>& postfix)
 {
     // Operands travel as texts: every intermediate result is pushed as its
     // number text, so it is cut to 15 significant digits when it is read.

@@ -1,7 +1,5 @@
-#include "engine/evaluate.h"
-
 #include "engine/function_table.h"
-#include "engine/shape.h"
+#include "engine/pipeline.h"
 
 #include <vector>
 
@@ -35,12 +33,8 @@ std::size_t operandEnd(TextView text, std::size_t start, const std::vector<std::
     }
     if (text[start] == u'(')
         return ends[start];
-    for (const FunctionEntry& entry : kFunctions) {
-        if (beginsWithAt(text, start, entry.opening)) {
-            return entry.function == Function::Pi ? start + entry.opening.size()
-                                                  : ends[start + entry.name.size()];
-        }
-    }
+    if (const FunctionEntry* entry = openingAt(text, start))
+        return entry->function == Function::Pi ? start + entry->opening.size() : ends[start + entry->name.size()];
     while (end < text.size() && !isOperator(text[end]) && !isBracket(text[end]))
         ++end;
     return end;
@@ -48,19 +42,20 @@ std::size_t operandEnd(TextView text, std::size_t start, const std::vector<std::
 
 } // namespace
 
-Text cEvaluate::RewriteSigns(Text text)
+Text RewriteSigns(Text text)
 {
     // Each sign and its operand become "(0-" operand ")": a subtraction from
     // zero. One pass that closes each operand where it ends gives what
     // rewriting the text sign by sign, from the left, gives: a sign inside an
     // operand is rewritten in its turn, and an operand that no bracket closes
     // runs to the end, where every such operand closes.
+    // Most texts have no sign, and leave here.
     bool anySign = !text.empty() && text.front() == u'-';
     for (std::size_t i = 0; !anySign && i + 1 < text.size(); ++i)
         anySign = text[i + 1] == u'-' && precedesSign(text[i]);
     if (!anySign)
         return text;
-    const std::vector<std::size_t> ends = shape::closingPositions(text, text.size());
+    const std::vector<std::size_t> ends = closingPositions(text, text.size());
     Text out;
     out.reserve(text.size() + 16);
     std::vector<std::size_t> closeAt; // operand ends, innermost last

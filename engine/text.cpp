@@ -14,6 +14,21 @@ void checkTextLength(std::size_t length)
         raise(FaultKind::Overflow);
 }
 
+std::vector<std::size_t> closingPositions(TextView text, std::size_t fallback)
+{
+    std::vector<std::size_t> closing(text.size(), fallback);
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'(') {
+            open.push_back(i);
+        } else if (text[i] == u')' && !open.empty()) {
+            closing[open.back()] = i + 1;
+            open.pop_back();
+        }
+    }
+    return closing;
+}
+
 namespace {
 
 using lower_case::kRuns;

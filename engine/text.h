@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantor {
 
@@ -45,6 +46,10 @@ constexpr bool beginsWithAt(TextView text, std::size_t pos, TextView prefix) noe
 {
     return pos <= text.size() && text.substr(pos).starts_with(prefix);
 }
+
+// For each "(", the position after the ")" that closes it; fallback where
+// none does, and for every other character. The one place brackets are paired.
+std::vector<std::size_t> closingPositions(TextView text, std::size_t fallback);
 
 // Lower-cases every letter. Non-ASCII letters follow Unicode's simple case
 // mapping, independent of the user's locale settings.

@@ -2,7 +2,7 @@
 
 #include "engine/evaluate.h"
 #include "engine/fault.h"
-#include "engine/variable_rows.h"
+#include "engine/stored_context.h"
 #include "tools/engine_stack.h"
 #include "tools/platform.h"
 #include "vantor/version.h"
@@ -45,7 +45,7 @@ enum ExitStatus { kSuccess = 0, kFaulted = 1, kUsageError = 2, kInputOutputError
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 struct Options {
-    vantor::VariableRows rows;
+    vantor::StoredContext rows;
     int rowCount = 0;
     std::vector<std::string> expressions;
     bool help = false;
@@ -60,7 +60,7 @@ std::optional<std::string> addRow(std::string_view definition, Options& options)
         return "--var needs NAME=EXPRESSION, with an \"=\": " + std::string(definition);
     if (options.rowCount == vantor::EvaluationContext::kRows)
         return "at most five --var rows";
-    vantor::VariableRows::Row& row = options.rows.row(options.rowCount++);
+    vantor::StoredContext::Row& row = options.rows.row(options.rowCount++);
     row.name = vantor::fromUtf8(definition.substr(0, equals));
     row.expression = vantor::fromUtf8(definition.substr(equals + 1));
     return std::nullopt;
@@ -138,7 +138,7 @@ bool flushOutput()
 
 // Evaluates one expression as the window's "=" does and writes its line;
 // faulted tells whether it faulted, the result whether the line was written.
-bool evaluateLine(const std::string& line, vantor::VariableRows& rows, bool& faulted)
+bool evaluateLine(const std::string& line, vantor::StoredContext& rows, bool& faulted)
 {
     std::string output;
     try {

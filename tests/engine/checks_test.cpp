@@ -10,9 +10,9 @@ namespace m = messages;
 
 TEST(CleanExpression, RemovesBlanksOnlyAndLowersLetters)
 {
-    EXPECT_EQ(u8(EngineSteps::CleanExpression(u" 2 + 3 ")), "2+3");
-    EXPECT_EQ(u8(EngineSteps::CleanExpression(u"SIN(30)+1E5")), "sin(30)+1e5");
-    EXPECT_EQ(u8(EngineSteps::CleanExpression(u"2\t+3")), "2\t+3");
+    EXPECT_EQ(u8(CleanExpression(u" 2 + 3 ")), "2+3");
+    EXPECT_EQ(u8(CleanExpression(u"SIN(30)+1E5")), "sin(30)+1e5");
+    EXPECT_EQ(u8(CleanExpression(u"2\t+3")), "2\t+3");
 }
 
 struct CheckRow {
@@ -27,9 +27,9 @@ void PrintTo(const CheckRow& row, std::ostream* os)
 }
 
 // Rows named x, a and ab, none in error.
-VariableRows namedRows()
+StoredContext namedRows()
 {
-    VariableRows rows;
+    StoredContext rows;
     rows.row(0) = {u"x", u"2", u"2"};
     rows.row(1) = {u"a", u"1", u"1"};
     rows.row(2) = {u"ab", u"3", u"3"};
@@ -93,7 +93,7 @@ TEST(Checks, WithoutVariablesOnlyFunctionsAndPiAreKnown)
 // A result box beginning "Error", in any row, named or not, fails every use of a variable.
 TEST(Checks, ARowInErrorFailsEveryUseOfAVariable)
 {
-    VariableRows rows = namedRows();
+    StoredContext rows = namedRows();
     rows.row(4).result = u"Error. Wrong Parenthisation";
     EXPECT_EQ(u8(EngineSteps::CheckExpression(rows, u"2*x", true)), u8(m::kVariableInError));
     EXPECT_EQ(u8(EngineSteps::CheckExpression(rows, u"2*3", true)), "2*3");

@@ -1,51 +1,45 @@
 #pragma once
 
-#include "engine/evaluate.h"
-#include "engine/source.h"
+#include "engine/pipeline.h"
+#include "engine/prepared_text.h"
 
 #include <optional>
 #include <vector>
 
 namespace vantor {
 
-// The tests' window onto cEvaluate's private steps. Positions count from 0;
-// token lists are lists of texts.
+// The engine's steps with token lists as lists of texts, for the tests.
+// Positions count from 0.
 struct EngineSteps {
     using Texts = std::vector<Text>;
-
-    static Text CleanExpression(Text text) { return cEvaluate::CleanExpression(text); }
-    static Text RewriteSigns(Text text) { return cEvaluate::RewriteSigns(std::move(text)); }
-    static Text ExpandExponent(Text text, std::size_t position)
-    {
-        return cEvaluate::ExpandExponent(std::move(text), position);
-    }
 
     static Texts ToPostfix(const Texts& tokens)
     {
         TokenList list;
         for (const Text& token : tokens)
             list.push(list.keep(token));
-        return texts(cEvaluate::ToPostfix(list));
+        return texts(vantor::ToPostfix(list));
     }
 
     // The text as the checks leave it: unchanged when it passes, else the message.
     static Text CheckExpression(const EvaluationContext& context, Text text, bool vDetectVariable)
     {
-        const LazyVariableTable rows(context);
-        cEvaluate(context, 0, &rows).CheckExpression(text, vDetectVariable);
+        const VariableSnapshot variables(context);
+        Evaluation(context, variables).CheckExpression(text, vDetectVariable);
         return text;
     }
 
     // The message of the first check the text fails; empty when it passes.
     static Text CheckFault(const EvaluationContext& context, const Text& text, bool vDetectVariable)
     {
-        const LazyVariableTable rows(context);
-        return Text(cEvaluate(context, 0, &rows).checkFault(text, vDetectVariable));
+        const VariableSnapshot variables(context);
+        return Text(Evaluation(context, variables).checkFault(text, vDetectVariable));
     }
 
     static double FunctionValue(const EvaluationContext& context, Function function, double x)
     {
-        return cEvaluate(context).functionValue(function, x);
+        const VariableSnapshot variables(context);
+        return Evaluation(context, variables).functionValue(function, x);
     }
 
     static double EvaluatePostfix(const Texts& postfix)
@@ -53,17 +47,17 @@ struct EngineSteps {
         TokenList list;
         for (const Text& token : postfix)
             list.push(list.keep(token));
-        return cEvaluate::EvaluatePostfix(std::vector<TextView>(list.begin(), list.end()));
+        return vantor::EvaluatePostfix(std::vector<TextView>(list.begin(), list.end()));
     }
 
     // No list when a variable in error stopped the scan.
     static std::optional<Texts> Tokenise(const EvaluationContext& context, const Text& text,
                                          bool vDetectVariable)
     {
-        const LazyVariableTable rows(context);
-        const cEvaluate engine(context, 0, &rows);
-        const Source source(text, vDetectVariable ? &rows : nullptr);
-        const std::optional<TokenList> tokens = engine.Tokenise(source, text, vDetectVariable);
+        const VariableSnapshot variables(context);
+        const PreparedText prepared(text, vDetectVariable ? &variables : nullptr);
+        const std::optional<TokenList> tokens =
+            Evaluation(context, variables).Tokenise(prepared, text, vDetectVariable);
         if (!tokens)
             return std::nullopt;
         return texts(*tokens);

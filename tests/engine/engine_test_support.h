@@ -2,7 +2,7 @@
 
 #include "engine/evaluate.h"
 #include "engine/fault.h"
-#include "engine/variable_rows.h"
+#include "engine/stored_context.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,7 @@ constexpr bool kRadians = false;
 
 inline Outcome evaluateIn(bool degrees, std::string_view expression)
 {
-    VariableRows rows;
+    StoredContext rows;
     rows.setDegrees(degrees);
     return evaluate(rows, expression);
 }

@@ -5,13 +5,16 @@
 
 #include "engine/arithmetic.h"
 #include "engine/number_text.h"
-#include "engine/shape.h"
-#include "engine/source.h"
+#include "engine/prepared_text.h"
 
 #include "tests/engine/engine_steps.h"
 #include "tests/engine/engine_test_support.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -71,9 +74,9 @@ private:
     std::mt19937 m_random;
 };
 
-VariableRows generatorRows()
+StoredContext generatorRows()
 {
-    VariableRows rows;
+    StoredContext rows;
     rows.row(0) = {u"x", u"2*3", u"6"};
     rows.row(1) = {u"ab", u"-5", u"-5"};
     rows.row(2) = {u"a", u"1/100000", u"1E-05"};
@@ -97,7 +100,7 @@ Text rewriteSignBySign(Text text)
                     ++end;
             return end;
         }
-        const FunctionEntry* entry = shape::openingAt(text, start);
+        const FunctionEntry* entry = openingAt(text, start);
         if (entry && entry->function == Function::Pi)
             return start + 2;
         if (text[start] == u'(' || entry) {
@@ -142,7 +145,7 @@ std::optional<Texts> tokeniseRescanning(const EvaluationContext& context, Text t
         text = text.substr(0, at) + kOpen + value + kClose + text.substr(at + covered);
         checkTextLength(length());
     };
-    const VariableTable rows(context);
+    const VariableSnapshot rows(context);
 restart:
     Texts tokens;
     bool inNumber = false;
@@ -166,14 +169,14 @@ restart:
             while (end < text.size() && isDigit(text[end]))
                 ++end;
             text = text.substr(0, start) +
-                   EngineSteps::ExpandExponent(text.substr(start, end - start), pos - start) +
+                   ExpandExponent(text.substr(start, end - start), pos - start) +
                    text.substr(end);
             checkTextLength(length());
             goto restart;
         } else if (isOperator(c) || isBracket(c)) {
             tokens.emplace_back(1, c);
             inNumber = false;
-        } else if (const FunctionEntry* entry = shape::openingAt(text, pos)) {
+        } else if (const FunctionEntry* entry = openingAt(text, pos)) {
             double x = 0;
             std::size_t covered = 2;
             if (entry->function != Function::Pi) {
@@ -193,7 +196,7 @@ restart:
             const double v = EngineSteps::FunctionValue(context, entry->function, x);
             substitute(pos, covered, v < 0 ? u"(0" + numberText(v) + u")" : numberText(v));
             goto restart;
-        } else if (const VariableTable::Row* row = vDetectVariable ? rows.match(text, pos) : nullptr) {
+        } else if (const VariableSnapshot::Row* row = vDetectVariable ? rows.match(text, pos) : nullptr) {
             const Text value = cEvaluate(context).Evaluate(row->expression, false);
             if (value.starts_with(u"Error"))
                 return std::nullopt;
@@ -229,24 +232,24 @@ TEST(FastPaths, OnePassSignRewritingRewritesAsSignBySign)
 {
     Generator generator(1);
     for (int i = 0; i < 4000; ++i) {
-        const Text text = EngineSteps::CleanExpression(u16(generator.expression()));
-        ASSERT_EQ(u8(EngineSteps::RewriteSigns(text)), u8(rewriteSignBySign(text))) << u8(text);
+        const Text text = CleanExpression(u16(generator.expression()));
+        ASSERT_EQ(u8(RewriteSigns(text)), u8(rewriteSignBySign(text))) << u8(text);
     }
     for (const char* text : {"-(-(-(2", "1)))-(-(-(2", "-sin(-(2", "-(-2)-(-3)", "--5", "(-)"})
-        EXPECT_EQ(u8(EngineSteps::RewriteSigns(u16(text))), u8(rewriteSignBySign(u16(text)))) << text;
+        EXPECT_EQ(u8(RewriteSigns(u16(text))), u8(rewriteSignBySign(u16(text)))) << text;
 }
 
 TEST(FastPaths, SingleScanTokenisesAsRescanning)
 {
-    const VariableRows rows = generatorRows();
+    const StoredContext rows = generatorRows();
     Generator generator(2);
     int compared = 0;
     for (int i = 0; i < 4000; ++i) {
         for (const bool variables : {true, false}) {
-            const Text text = EngineSteps::CleanExpression(u16(generator.expression()));
+            const Text text = CleanExpression(u16(generator.expression()));
             if (!EngineSteps::CheckFault(rows, text, variables).empty())
                 continue;
-            const Text rewritten = EngineSteps::RewriteSigns(text);
+            const Text rewritten = RewriteSigns(text);
             ASSERT_EQ(outcomeText([&] { return joined(EngineSteps::Tokenise(rows, rewritten, variables)); }),
                       outcomeText([&] { return joined(tokeniseRescanning(rows, rewritten, variables)); }))
                 << u8(rewritten);
@@ -258,17 +261,17 @@ TEST(FastPaths, SingleScanTokenisesAsRescanning)
 
 TEST(FastPaths, IndexedArgumentChecksCheckAsACopyWould)
 {
-    VariableRows rows = generatorRows();
+    StoredContext rows = generatorRows();
     Generator generator(3);
     for (int i = 0; i < 3000; ++i) {
         rows.row(4).result = i % 7 == 0 ? u"Error." : u"7";
         const bool variables = i % 3 != 0;
         const Text text =
-            EngineSteps::RewriteSigns(EngineSteps::CleanExpression(u16(generator.expression())));
-        const LazyVariableTable table(rows);
-        const Source source(text, variables ? &table : nullptr);
+            RewriteSigns(CleanExpression(u16(generator.expression())));
+        const VariableSnapshot snapshot(rows);
+        const PreparedText source(text, variables ? &snapshot : nullptr);
         for (std::size_t pos = 0; pos < text.size(); ++pos) {
-            const FunctionEntry* entry = shape::openingAt(text, pos);
+            const FunctionEntry* entry = openingAt(text, pos);
             if (!entry || entry->function == Function::Pi)
                 continue;
             const std::size_t open = pos + entry->name.size();
@@ -349,30 +352,54 @@ double anyDouble(std::mt19937_64& random)
     }
 }
 
+// A number text from the 15 digits the C++ library finds, written by the rules.
+Text libraryNumberText(double value)
+{
+    if (value == 0)
+        return u"0";
+    std::array<char, 40> buffer{};
+    char* end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14).ptr;
+    std::string scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data())); // -d.ddddddddddddde+XX
+    std::string out = scientific[0] == '-' ? "-" : "";
+    if (!out.empty())
+        scientific.erase(0, 1);
+    const std::size_t e = scientific.find('e');
+    std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);
+    const int exponent = std::stoi(scientific.substr(e + 1));
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    if (exponent < -4 || exponent > 14) {
+        out += digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "");
+        std::array<char, 16> power{};
+        std::snprintf(power.data(), power.size(), "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return u16(out + power.data());
+    }
+    if (exponent < 0)
+        return u16(out + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits);
+    const auto whole = static_cast<std::size_t>(exponent + 1);
+    if (digits.size() <= whole)
+        return u16(out + digits + std::string(whole - digits.size(), '0'));
+    return u16(out + digits.substr(0, whole) + "." + digits.substr(whole));
+}
+
 TEST(FastPaths, NumberTextsAsTheLibraryWritesAndReadsThem)
 {
     std::mt19937_64 random(6);
     for (int i = 0; i < 200'000; ++i) {
         const double value = anyDouble(random);
-        ASSERT_EQ(u8(numberText(value)), u8(plain::numberText(value))) << value;
+        ASSERT_EQ(u8(numberText(value)), u8(libraryNumberText(value))) << value;
         ASSERT_EQ(outcomeText([&] { return u8(numberText(roundTo15Digits(value))); }),
-                  outcomeText([&] { return u8(numberText(plain::roundTo15Digits(value))); }))
+                  outcomeText([&] { return u8(numberText(numberValue(libraryNumberText(value)))); }))
             << value;
-        const Text decimal = numberText(std::fabs(value));
-        if (decimal.find(u'E') == Text::npos) {
-            ASSERT_EQ(readNumber(decimal), plain::readNumber(decimal)) << u8(decimal);
-        }
     }
-    for (const char* decimal :
-         {"05", ".5", "5.", "0.0000000000000000000001", "999999999999999", "0.1", "12.5"})
-        EXPECT_EQ(readNumber(u16(decimal)), plain::readNumber(u16(decimal))) << decimal;
 }
 
 TEST(FastPaths, AngleConversionIsTheEvaluatedProduct)
 {
     // Where the number text has no exponent, converting is evaluating the text
     // of the number followed by "*" and the factor.
-    const VariableRows degrees;
+    const StoredContext degrees;
     const auto evaluated = [&](double value, std::u16string_view factor) {
         return numberValue(cEvaluate(degrees).Evaluate(numberText(value) + Text(factor), false));
     };

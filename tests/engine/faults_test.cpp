@@ -53,6 +53,12 @@ const ExpressionRow kFaults[] = {
     {"OperatorAfterUnmatchedBracket", "2)+(3", faults(FaultKind::Subscript)},
     {"FaultInsideArgument", "abs(1/0)", faults(FaultKind::DivisionByZero)},
     {"UnclosedArgument", "1)+sin(2", faults(FaultKind::Overflow)},
+    // The sign's operand closes before "(3": the argument is ((0-pi)(3)), and
+    // its ")(" fails the checks, which the text as typed passed.
+    {"ArgumentFailingTheChecks", "abs(-pi(3))", faults(FaultKind::TypeMismatch)},
+    {"ArgumentFailingTheChecksInLongText",
+     "1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+abs(-pi(3))+1+1+1+1+1",
+     faults(FaultKind::TypeMismatch)},
 };
 INSTANTIATE_TEST_SUITE_P(Expressions, Faults, testing::ValuesIn(kFaults), RowName{});
 

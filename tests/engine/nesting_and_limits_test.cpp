@@ -46,7 +46,7 @@ std::string growingText(const GrowthRow& row, std::size_t grownLength)
 
 TEST_P(TextGrowth, TextThatGrowsToTheLimitOverflows)
 {
-    VariableRows rows;
+    StoredContext rows;
     rows.row(0) = {u"x", u"123456789", u"123456789"};
     EXPECT_EQ(evaluate(rows, growingText(GetParam(), kLongestText)), yields(GetParam().value));
     EXPECT_EQ(evaluate(rows, growingText(GetParam(), kLongestText + 1)), faults(FaultKind::Overflow));

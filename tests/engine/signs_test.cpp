@@ -22,9 +22,9 @@ class RewriteSigns : public testing::TestWithParam<RewriteRow> {};
 TEST_P(RewriteSigns, NegatesTheWholeOperand)
 {
     const RewriteRow& row = GetParam();
-    const Text once = EngineSteps::RewriteSigns(u16(row.text));
+    const Text once = vantor::RewriteSigns(u16(row.text));
     EXPECT_EQ(u8(once), row.rewritten);
-    EXPECT_EQ(u8(EngineSteps::RewriteSigns(once)), row.rewritten) << "a second pass changes nothing";
+    EXPECT_EQ(u8(vantor::RewriteSigns(once)), row.rewritten) << "a second pass changes nothing";
 }
 
 const RewriteRow kRewrites[] = {
@@ -55,7 +55,7 @@ class SignedValues : public testing::TestWithParam<ExpressionRow> {};
 
 TEST_P(SignedValues, Evaluate)
 {
-    VariableRows rows;
+    StoredContext rows;
     rows.row(0) = {u"x", u"3", u"3"};
     EXPECT_EQ(evaluate(rows, GetParam().expression), GetParam().expected);
 }

@@ -4,9 +4,9 @@
 namespace vantor::test {
 namespace {
 
-VariableRows tokenRows()
+StoredContext tokenRows()
 {
-    VariableRows rows;
+    StoredContext rows;
     rows.row(0) = {u"a", u"1", u"1"};
     rows.row(1) = {u"ab", u"2", u"2"};
     rows.row(2) = {u"x", u"2*3", u"6"};
@@ -59,17 +59,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, Tokenise, testing::ValuesIn(kTokens), RowName{})
 // a "+" after the letter is dropped and a "-" becomes a subtraction from zero.
 TEST(ExpandExponent, PutsTheWholeNumberInBrackets)
 {
-    EXPECT_EQ(u8(EngineSteps::ExpandExponent(u"2e3", 1)), "(2*10^3)");
-    EXPECT_EQ(u8(EngineSteps::ExpandExponent(u"1.5E-05", 3)), "(1.5*10^(0-05))");
-    EXPECT_EQ(u8(EngineSteps::ExpandExponent(u"1E+15", 1)), "(1*10^15)");
-    EXPECT_EQ(u8(EngineSteps::ExpandExponent(u"1/2e3+1", 3)), "1/(2*10^3)+1");
+    EXPECT_EQ(u8(ExpandExponent(u"2e3", 1)), "(2*10^3)");
+    EXPECT_EQ(u8(ExpandExponent(u"1.5E-05", 3)), "(1.5*10^(0-05))");
+    EXPECT_EQ(u8(ExpandExponent(u"1E+15", 1)), "(1*10^15)");
+    EXPECT_EQ(u8(ExpandExponent(u"1/2e3+1", 3)), "1/(2*10^3)+1");
 }
 
 class Substitutions : public testing::TestWithParam<ExpressionRow> {};
 
 TEST_P(Substitutions, Evaluate)
 {
-    VariableRows rows = tokenRows();
+    StoredContext rows = tokenRows();
     rows.row(1) = {u"y", u"1/100000", u"1E-05"};
     EXPECT_EQ(evaluate(rows, GetParam().expression), GetParam().expected);
 }
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Expressions, Substitutions, testing::ValuesIn(kSubstitu
 // A point after pi can join neither pi's digits nor stand alone.
 TEST(Substitutions, PiFollowedByAPointFaults)
 {
-    EXPECT_TRUE(evaluate(VariableRows{}, "pi.").fault.has_value());
+    EXPECT_TRUE(evaluate(StoredContext{}, "pi.").fault.has_value());
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace m = messages;
 
 struct VariableRow {
     const char* name;
-    std::vector<VariableRows::Row> rows; // rows 0, 1, ... as their boxes hold them
+    std::vector<StoredContext::Row> rows; // rows 0, 1, ... as their boxes hold them
     const char* expression;
     Outcome expected;
 };
@@ -23,7 +23,7 @@ class Variables : public testing::TestWithParam<VariableRow> {};
 
 TEST_P(Variables, Evaluate)
 {
-    VariableRows rows;
+    StoredContext rows;
     for (std::size_t i = 0; i < GetParam().rows.size(); ++i)
         rows.row(static_cast<int>(i)) = GetParam().rows[i];
     EXPECT_EQ(evaluate(rows, GetParam().expression), GetParam().expected);
@@ -69,6 +69,12 @@ const VariableRow kVariables[] = {
     {"NoVariableNoResultBoxes", {{u"a", u"2", u"Error. No Text"}}, "2*3", yields("6")},
     {"StaleRowWhoseExpressionNowFails", {{u"x", u"y+1", u"1"}, {u"y", u"2", u"2"}}, "x", kInError},
     {"StaleRowInsideArgument", {{u"y", u"z", u"1"}}, "abs(y)", faults(FaultKind::TypeMismatch)},
+    // A name's ")" closes the argument's "(" that comes before it.
+    {"BracketInNameClosesArgument", {{u"a)", u"5", u"5"}}, "(abs(a))", yields("5")},
+    {"BracketInNameClosesArgumentInLongText",
+     {{u"a)", u"5", u"5"}},
+     "(abs(a))+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1",
+     yields("36")},
     {"FaultInVariableExpression", {{u"x", u"1/0", u"1"}}, "x+1", faults(FaultKind::DivisionByZero)},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, Variables, testing::ValuesIn(kVariables), RowName{});
@@ -76,9 +82,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, Variables, testing::ValuesIn(kVariables), RowName
 // Computing a row puts its expression's result, evaluated without variables,
 // into its result box; a row in error fails every use of a variable until it
 // is computed again without error; a fault leaves the box as it was.
-TEST(VariableRows, ComputingARowRefreshesItsResultBox)
+TEST(StoredContext, ComputingARowRefreshesItsResultBox)
 {
-    VariableRows rows;
+    StoredContext rows;
     rows.row(0) = {u"r", u"2", u""};
     rows.row(1) = {u"", u"(1", u""};
     rows.row(2) = {u"y", u"r+1", u""};

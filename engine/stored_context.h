@@ -6,9 +6,10 @@
 
 namespace vantor {
 
-// The variable rows and the angle unit held as plain strings: what the
-// command-line evaluator and the tests hand to the engine.
-class VariableRows : public EvaluationContext {
+// An evaluation context that holds its variable rows and angle unit itself,
+// as plain texts: what the command-line evaluator and the tests hand to the
+// engine, where the window hands its boxes.
+class StoredContext : public EvaluationContext {
 public:
     struct Row {
         Text name;

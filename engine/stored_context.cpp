@@ -1,10 +1,10 @@
-#include "engine/variable_rows.h"
+#include "engine/stored_context.h"
 
 #include "engine/evaluate.h"
 
 namespace vantor {
 
-void VariableRows::computeRow(int index)
+void StoredContext::computeRow(int index)
 {
     Row& target = row(index);
     target.result = cEvaluate(*this).Evaluate(target.expression, false);
