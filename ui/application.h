@@ -10,8 +10,9 @@ namespace vantor::ui {
 void setIdentity();
 
 // The application's look, set once the application exists: the window icon,
-// and the one default font size at which every caption and every box's text
-// fits the windows' fixed geometry.
+// and the one default font (the dialog face on Windows, the desktop's face
+// elsewhere, at kDefaultPointSize) in which every caption and every box's
+// text fits the windows' fixed geometry.
 void setUpApplication(QApplication& application);
 
 inline constexpr const char* kApplicationId = "org.vantor.Vantor";

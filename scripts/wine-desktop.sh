@@ -1,0 +1,85 @@
+#!/bin/sh
+# Runs a command on a desktop that shows Windows programs under wine what
+# Windows 10 and 11 show them, in an X server of its own:
+#  - the message font, which Qt takes for the application's font, is Open
+#    Sans 9 pt, standing in for Segoe UI 9 pt (same designer, a little wider
+#    and taller; wine's own is Tahoma 8 pt);
+#  - Tahoma is in the prefix, behind Windows' dialog face "MS Shell Dlg 2";
+#  - the screen has DPI dots per inch (96 is 100 %, 120 is 125 %, 144 is 150 %);
+#  - Qt programs get the windows platform plugin;
+#  - with --window-manager, openbox places, stacks and focuses the windows as
+#    a desktop's window manager does (without one, wine draws the frames).
+#   scripts/wine-desktop.sh [--window-manager] PREFIX DPI COMMAND [ARGUMENT]...
+# PREFIX is a wine prefix, made on first use and kept; DPI is set on every run.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+
+window_manager=
+if [ "${1:-}" = --window-manager ]; then
+    window_manager=openbox
+    shift
+fi
+[ $# -ge 3 ] || { echo "usage: $0 [--window-manager] PREFIX DPI COMMAND [ARGUMENT]..." >&2; exit 2; }
+
+if [ -z "${VANTOR_WINE_DESKTOP:-}" ]; then
+    "$here/ensure-packages.sh" xvfb xauth fonts-open-sans fonts-wine $window_manager
+    export VANTOR_WINE_DESKTOP=1
+    dpi=$2
+    [ -n "$window_manager" ] && set -- --window-manager "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi $dpi" "$0" "$@"
+fi
+
+prefix=$(realpath -m "$1")
+dpi=$2
+shift 2
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+# No Mono or Gecko installer, no menu entries on the host.
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+
+# A LOGFONTW as the registry holds it, in hexadecimal: height in pixels
+# (negative: the letters' height), width, escapement, orientation, weight,
+# italic, underline, strike-out, character set, three precisions and the
+# pitch, then the face's name in 32 UTF-16 units.
+logfont() {
+    height=$1
+    face=$2
+    printf '%08x' $((height & 0xffffffff)) | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/'
+    printf '000000000000000000000000' # width, escapement, orientation
+    printf '90010000'                 # weight 400
+    printf '0000000100000000'         # not italic ...; DEFAULT_CHARSET; defaults
+    printf '%s' "$face" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 | tr -d ' \n'
+    printf '%0*d' $((128 - 4 * ${#face})) 0
+}
+
+if [ ! -f "$prefix/.vantor-desktop" ]; then
+    rm -rf "$prefix"
+    wineboot --init >/dev/null 2>&1
+    wineserver -w
+    fonts=$prefix/drive_c/windows/Fonts
+    cp /usr/share/fonts/truetype/open-sans/OpenSans-Regular.ttf \
+        /usr/share/fonts/truetype/open-sans/OpenSans-Bold.ttf \
+        /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
+    # 9 pt at 96 dpi, as Windows keeps Segoe UI there; wine scales it with the dpi.
+    wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
+        /d "$(logfont -12 'Open Sans')" /f >/dev/null
+    wineserver -w
+    touch "$prefix/.vantor-desktop"
+fi
+# wine sets LogPixels back to 96 where it finds no DpiScalingVer (Windows 10's
+# value here), as on a desktop that was never scaled.
+wine reg add 'HKCU\Control Panel\Desktop' /v DpiScalingVer /t REG_DWORD /d 0x1018 /f >/dev/null
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+wineserver -w
+
+if [ -n "$window_manager" ]; then
+    openbox --sm-disable >/dev/null 2>&1 &
+    manager=$!
+    trap 'kill $manager 2>/dev/null || true' EXIT
+    sleep 1
+fi
+
+export QT_QPA_PLATFORM=windows
+status=0
+"$@" || status=$?
+wineserver -k 2>/dev/null || true
+exit $status
