@@ -3,7 +3,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace vantor::ui {
@@ -13,5 +15,9 @@ namespace vantor::ui {
 using MessageBox = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
 
 void showModalMessage(QWidget* parent, const QString& title, const QString& text);
+
+// The box showModalMessage shows: as wide as its text, and as its title with
+// a frame's buttons beside it.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& title, const QString& text);
 
 } // namespace vantor::ui
