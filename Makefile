@@ -130,15 +130,15 @@ test-windows: build windows
 	$(WINDOWS_DIR)/run-under-wine.sh wineboot --init
 	cd $(WINDOWS_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The Windows build's windows under wine with the real platform plugin, in
-# an X server at 96 dpi, under docs/ beside the Linux pictures. wine is given
-# its own Tahoma, the face Windows shows dialogs in, from fonts-wine.
+# The Windows build's windows under wine with the real platform plugin, on a
+# desktop that gives it what Windows 10 and 11 give (scripts/wine-desktop.sh),
+# at 100 % and at 150 %, under docs/windows/.
 screenshot-windows: windows
-	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES) fonts-wine
-	$(WINDOWS_DIR)/run-under-wine.sh wineboot --init
-	cp /usr/share/wine/fonts/tahoma*.ttf $(WINDOWS_DIR)/wine/drive_c/windows/Fonts/
-	xvfb-run -a -s '-screen 0 1024x768x24 -dpi 96' \
+	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES)
+	scripts/wine-desktop.sh $(WINDOWS_DIR)/wine-desktop-96 96 \
 	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor
+	scripts/wine-desktop.sh $(WINDOWS_DIR)/wine-desktop-144 144 \
+	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor-150 150
 
 windows-deps:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)

@@ -3,10 +3,13 @@
 # expression with two variables into Vantor, presses "=", opens the function
 # list and the scratch pad, and writes PNGs of what the screen shows. The
 # program may be a command that starts it (under wine, for the Windows build).
-#   scripts/screenshot.sh VANTOR_BINARY OUTPUT_PREFIX
+#   scripts/screenshot.sh VANTOR_BINARY OUTPUT_PREFIX [SCALE_PERCENT]
+# SCALE_PERCENT is how large the program draws (default: QT_SCALE_FACTOR
+# times 100): the clicks go where the buttons are at that scale.
 set -eu
 binary=$1
 prefix=$2
+scale=${3:-$((${QT_SCALE_FACTOR:-1} * 100))}
 
 # The binary may be a command with arguments (run-under-wine.sh vantor.exe).
 $binary &
@@ -33,18 +36,19 @@ sleep 0.3
 import -window "$main" "$prefix.png"
 
 # The side windows, each moved beside the main window (there is no window manager to place them).
-scale=${QT_SCALE_FACTOR:-1}
+scaled() { echo $(($1 * scale / 100)); }
 click() { # button centre in unscaled pixels
-    xdotool mousemove --window "$main" "$(($1 * scale))" "$(($2 * scale))" click 1
+    xdotool mousemove --window "$main" "$(scaled "$1")" "$(scaled "$2")" click 1
 }
-menu=$(( $(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p') / scale - 322 ))
+height=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+menu=$((height * 100 / scale - 322))
 click 64 $((menu + 294))
 functions=$(xdotool search --sync --onlyvisible --name '^Functions$' | head -n 1)
-xdotool windowmove "$functions" $((270 * scale)) 0
+xdotool windowmove "$functions" "$(scaled 270)" 0
 click 224 $((menu + 254))
 pad=$(xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
-xdotool windowmove "$pad" $((270 * scale)) $((100 * scale))
+xdotool windowmove "$pad" "$(scaled 270)" "$(scaled 100)"
 xdotool windowfocus --sync "$pad"
 xdotool type --delay 30 'area for r = 1.5'
 sleep 0.5
-import -window root -crop "$((500 * scale))x$((345 * scale))+0+0" "$prefix-windows.png"
+import -window root -crop "$(scaled 500)x$(scaled 345)+0+0" "$prefix-windows.png"

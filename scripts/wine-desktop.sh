@@ -1,9 +1,10 @@
 #!/bin/sh
 # Runs a command on a desktop that shows Windows programs under wine what
 # Windows 10 and 11 show them, in an X server of its own:
-#  - the message font, which Qt takes for the application's font, is Open
-#    Sans 9 pt, standing in for Segoe UI 9 pt (same designer, a little wider
-#    and taller; wine's own is Tahoma 8 pt);
+#  - the message font, which Qt takes for the application's font, and the
+#    fonts of the frames and menus are Open Sans 9 pt, standing in for Segoe
+#    UI 9 pt (same designer, a little wider and taller; wine's own are Tahoma
+#    8 pt), and drawn with ClearType;
 #  - Tahoma is in the prefix, behind Windows' dialog face "MS Shell Dlg 2";
 #  - the screen has DPI dots per inch (96 is 100 %, 120 is 125 %, 144 is 150 %);
 #  - Qt programs get the windows platform plugin;
@@ -36,38 +37,56 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all
 # No Mono or Gecko installer, no menu entries on the host.
 export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 
-# A LOGFONTW as the registry holds it, in hexadecimal: height in pixels
-# (negative: the letters' height), width, escapement, orientation, weight,
-# italic, underline, strike-out, character set, three precisions and the
-# pitch, then the face's name in 32 UTF-16 units.
+# A LOGFONTW as a .reg file writes it: height in pixels (negative: the
+# letters' height), width, escapement, orientation, weight, italic,
+# underline, strike-out, character set, three precisions and the pitch, then
+# the face's name in 32 UTF-16 units; a byte at a time, in hexadecimal.
 logfont() {
-    height=$1
-    face=$2
-    printf '%08x' $((height & 0xffffffff)) | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/'
-    printf '000000000000000000000000' # width, escapement, orientation
-    printf '90010000'                 # weight 400
-    printf '0000000100000000'         # not italic ...; DEFAULT_CHARSET; defaults
-    printf '%s' "$face" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 | tr -d ' \n'
-    printf '%0*d' $((128 - 4 * ${#face})) 0
+    {
+        printf '%08x' $(($1 & 0xffffffff)) | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/'
+        printf '000000000000000000000000' # width, escapement, orientation
+        printf '90010000'                 # weight 400
+        printf '0000000100000000'         # not italic ...; DEFAULT_CHARSET; defaults
+        printf '%s' "$2" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 | tr -d ' \n'
+        printf '%0*d' $((128 - 4 * ${#2})) 0
+    } | sed 's/../&,/g; s/,$//'
 }
 
-if [ ! -f "$prefix/.vantor-desktop" ]; then
+# Windows 10 and 11 as they come: every font of the frames and menus Segoe UI
+# 9 pt (9 pt at 96 dpi; wine scales it with the dpi), ClearType on (without
+# it, wine draws Tahoma at 150 % with stems missing), a scaled desktop (wine
+# sets LogPixels back to 96 where DpiScalingVer is missing).
+desktop() {
+    font=$(logfont -12 'Open Sans')
+    cat <<END
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"FontSmoothing"="2"
+"FontSmoothingType"=dword:00000002
+"FontSmoothingOrientation"=dword:00000001
+"DpiScalingVer"=dword:00001018
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]
+END
+    for name in CaptionFont SmCaptionFont MenuFont StatusFont MessageFont IconFont; do
+        echo "\"$name\"=hex:$font"
+    done
+}
+
+# The prefix is made anew when this script has changed since.
+if ! cmp -s "$0" "$prefix/.vantor-desktop"; then
     rm -rf "$prefix"
     wineboot --init >/dev/null 2>&1
     wineserver -w
-    fonts=$prefix/drive_c/windows/Fonts
     cp /usr/share/fonts/truetype/open-sans/OpenSans-Regular.ttf \
         /usr/share/fonts/truetype/open-sans/OpenSans-Bold.ttf \
-        /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
-    # 9 pt at 96 dpi, as Windows keeps Segoe UI there; wine scales it with the dpi.
-    wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
-        /d "$(logfont -12 'Open Sans')" /f >/dev/null
+        /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$prefix/drive_c/windows/Fonts/"
+    desktop >"$prefix/drive_c/desktop.reg"
+    wine reg import 'C:\desktop.reg' >/dev/null 2>&1
     wineserver -w
-    touch "$prefix/.vantor-desktop"
+    cp "$0" "$prefix/.vantor-desktop"
 fi
-# wine sets LogPixels back to 96 where it finds no DpiScalingVer (Windows 10's
-# value here), as on a desktop that was never scaled.
-wine reg add 'HKCU\Control Panel\Desktop' /v DpiScalingVer /t REG_DWORD /d 0x1018 /f >/dev/null
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 wineserver -w
 
