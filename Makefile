@@ -31,8 +31,9 @@ WINDOWS_DIR      ?= build-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     dpkg-dev unicode-data
 WINDOWS_PACKAGE_PACKAGES := nsis
-# What trying the package needs besides: an X server of its own for the window.
-WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool
+# What trying the package needs besides: an X server of its own for the
+# window, and makensis for the older version it installs first.
+WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis
 
 .PHONY: run test test-sanitize lint fuzz bench package test-package build configure deps screenshot clean \
         windows test-windows windows-deps screenshot-windows windows-package test-windows-package

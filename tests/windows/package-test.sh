@@ -12,14 +12,24 @@
 #    the installed vantor.exe opens its window with the windows platform
 #    plugin and the windowsvista style from its folder, loads no DLL from
 #    elsewhere but Windows', and closes when asked; installing again over it
-#    works; the uninstaller that the key names removes everything, so that
-#    the prefix's files and uninstall keys are as before the installation.
+#    works; the quiet uninstall command that the key names ends with status
+#    0 and removes everything, so that the prefix's files and uninstall keys
+#    are as before the installation;
+#  - an older version, made here from the same folder with a file of its
+#    own, installed first: while its vantor.exe or vantor-eval.exe runs,
+#    the quiet uninstall command and the installer end with status 2 and
+#    change nothing, and the program goes on running; installed over it,
+#    the new version leaves its own files only, one uninstall entry with the
+#    new version and one Start-menu entry; the interactive uninstall
+#    command, run silently, removes everything.
 #   tests/windows/package-test.sh PACKAGE_DIR
 # PACKAGE_DIR holds vantor-<version>-windows-x64.zip and
-# vantor-<version>-setup.exe (make windows-package). Ends with
+# vantor-<version>-setup.exe (make windows-package). The older version is
+# made with makensis from windows/package/ beside this script. Ends with
 # "N passed, N failed"; exits 1 when something failed.
 set -eu
 package_dir=$(cd "$1" && pwd)
+sources=$(cd "$(dirname "$0")/../.." && pwd)
 
 # An X server of its own: the window must not open on someone's screen.
 if [ -z "${VANTOR_PACKAGE_TEST_X:-}" ]; then
@@ -64,6 +74,19 @@ check() {
 # The output of a Windows console program, without its CRs.
 run() { wine "$@" | tr -d '\r'; }
 unix_path() { winepath -u "$1" | sed 's|/$||'; }
+# Runs a command line as the uninstall key holds it, "PROGRAM" ARGUMENTS,
+# and ends with its status. The arguments go to wine split at spaces, and
+# wine joins them into the same line again (none of them holds a quote).
+run_command_line() {
+    program=$(printf '%s\n' "$1" | sed -n 's/^"\([^"]*\)".*/\1/p')
+    arguments=$(printf '%s\n' "$1" | sed -n 's/^"[^"]*" *//p')
+    [ -n "$program" ] || { echo "not a command line: $1"; return 1; }
+    (
+        set -f # _?= is no pattern
+        # shellcheck disable=SC2086
+        wine "$program" $arguments
+    )
+}
 lower() { tr '[:upper:]' '[:lower:]'; }
 imports() { "$triplet-objdump" -p "$1" | sed -n 's/^\tDLL Name: //p'; }
 
@@ -297,22 +320,137 @@ install_again() {
 }
 check "installing again over the installation works" install_again
 
-uninstall_silently() {
-    command=$(run reg query "$uninstall_key\\Vantor" /v QuietUninstallString |
-        sed -n 's/^ *QuietUninstallString *REG_SZ *//p')
-    printf '%s\n' "$command"
-    uninstaller=$(printf '%s\n' "$command" | sed -n 's/^"\(.*\)" \/S$/\1/p')
-    [ -n "$uninstaller" ] || return 1
-    wine "$uninstaller" /S || return 1
-    wineserver -w # the uninstaller goes on as a copy of itself
+# A value of Vantor's uninstall key.
+key_value() {
+    run reg query "$uninstall_key\\Vantor" /v "$1" | sed -n "s/^ *$1 *REG_[A-Z]* *//p"
 }
-check "the uninstaller that the key names runs silently" uninstall_silently
+
+# The quiet command runs the uninstaller in place, so that its status is the
+# uninstallation's: when it ends with 0, Vantor is gone; only the
+# uninstaller's own file waits a moment for a copy of it to remove it.
+uninstall_silently() {
+    command=$(key_value QuietUninstallString)
+    printf '%s\n' "$command"
+    status=0
+    run_command_line "$command" || status=$?
+    echo "status $status"
+    leftovers=$(find "$installed" -type f ! -name uninstall.exe 2>/dev/null || true)
+    [ -z "$leftovers" ] || { printf 'left at once:\n%s\n' "$leftovers"; status=1; }
+    ! wine reg query "$uninstall_key\\Vantor" >/dev/null 2>&1 || { echo "the key is left"; status=1; }
+    wineserver -w # the copy that removes the uninstaller
+    [ $status = 0 ]
+}
+check "the quiet uninstall command that the key names ends with status 0, Vantor removed" uninstall_silently
 
 nothing_left() {
     snapshot >"$work/after"
     diff "$work/before" "$work/after"
 }
 check "nothing is left: files, Start-menu entry and key are as before" nothing_left
+
+# --- An older version -----------------------------------------------------
+
+# Made from the zip's folder with a file that the new version lacks, by the
+# same script, its files stored uncompressed: 1 s instead of 17.
+older=0.0.1
+older_setup=$work/vantor-$older-setup.exe
+install_older() {
+    cp -R "$folder" "$work/older"
+    echo "Only Vantor $older installs this." >"$work/older/older-only.txt"
+    cmake -DFOLDER="$work/older" -DOUTPUT="$work/older-list.nsh" -P "$sources/windows/package/uninstall-list.cmake"
+    makensis -V1 '-XSetCompressor /FINAL zlib' '-XSetCompress off' -DVERSION=$older -DPUBLISHER=tests \
+        -DFOLDER="$work/older" -DUNINSTALL_LIST="$work/older-list.nsh" \
+        -DICON="$sources/data/icons/org.vantor.Vantor.ico" -DOUTFILE="$older_setup" \
+        "$sources/windows/package/vantor.nsi" || return 1
+    wine "$older_setup" /S || return 1
+    wineserver -w
+    [ -f "$installed/older-only.txt" ] && [ "$(key_value DisplayVersion)" = $older ]
+}
+check "Vantor $older, with a file of its own, installs silently" install_older
+
+# What the installation is: its files (their status change times show any
+# write), its key and its Start-menu entry.
+installation() {
+    (cd "$installed" && find . -printf '%p %s %C@\n' | sort)
+    run reg query "$uninstall_key\\Vantor"
+    find "$start_menu" -printf '%p %C@\n' | sort
+}
+
+# Whether the quiet uninstall command and the installer end with status 2
+# and change nothing while PROGRAM runs (with the process PID), and leave it
+# running.
+refused() {
+    installation >"$work/installation-before"
+    status=0
+    for command in "$(key_value QuietUninstallString)" "\"$setup\" /S"; do
+        command_status=0
+        run_command_line "$command" || command_status=$?
+        printf '%s: status %s\n' "$command" $command_status
+        [ $command_status = 2 ] || status=1
+        installation >"$work/installation-after"
+        diff "$work/installation-before" "$work/installation-after" || status=1
+    done
+    kill -0 "$2" 2>/dev/null || { echo "$1 no longer runs"; status=1; }
+    return $status
+}
+
+# Starts PROGRAM of the installation, tries refused on it once wine has
+# mapped its file (from then on it runs, for Windows), and ends it.
+refused_while_running() {
+    rm -f "$work/stdin"
+    mkfifo "$work/stdin"
+    wine "$installed/$1" <"$work/stdin" >/dev/null 2>&1 &
+    pid=$!
+    exec 3>"$work/stdin" # vantor-eval.exe waits for a line
+    result=0
+    since=$(date +%s)
+    until grep -q "/Vantor/$1\$" /proc/$pid/maps 2>/dev/null; do
+        if [ $(($(date +%s) - since)) -ge 30 ]; then
+            echo "$1 did not start within 30 s"
+            result=1
+            break
+        fi
+        sleep 0.2
+    done
+    [ $result = 1 ] || refused "$1" $pid || result=1
+    wine taskkill /f /im "$1" >/dev/null 2>&1 || true
+    exec 3>&-
+    wait $pid || true
+    return $result
+}
+for program in vantor.exe vantor-eval.exe; do
+    check "while $program runs, the quiet uninstall and the installer end with 2 and change nothing" \
+        refused_while_running $program
+done
+
+# Over the older version: its own file goes, one uninstall entry names the
+# new version, one entry in the Start menu.
+install_over_older() {
+    wine "$setup" /S || return 1
+    wineserver -w
+    status=0
+    installed_as_zipped || status=1
+    run reg query "$uninstall_key" /s >"$work/keys"
+    entries=$(grep -c "DisplayName *REG_SZ *Vantor$" "$work/keys" || true)
+    [ "$entries" = 1 ] || { echo "$entries uninstall entries name Vantor"; status=1; }
+    [ "$(key_value DisplayVersion)" = "$version" ] || { key_value DisplayVersion; status=1; }
+    shortcuts=$(find "$start_menu" -iname '*vantor*')
+    [ "$shortcuts" = "$start_menu/Vantor.lnk" ] || { printf 'Start menu: %s\n' "$shortcuts"; status=1; }
+    return $status
+}
+check "installed over $older, $version leaves its own files, one uninstall entry and one shortcut" install_over_older
+
+# The interactive command, as the Settings app runs it, here with /S: the
+# uninstaller starts a copy of itself in the temporary folder and ends.
+uninstall_interactive_command() {
+    command="$(key_value UninstallString) /S"
+    printf '%s\n' "$command"
+    run_command_line "$command" || return 1
+    wineserver -w
+    snapshot >"$work/after"
+    diff "$work/before" "$work/after"
+}
+check "the interactive uninstall command, silent, leaves nothing" uninstall_interactive_command
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
