@@ -23,7 +23,8 @@ fi
 [ $# -ge 3 ] || { echo "usage: $0 [--window-manager] PREFIX DPI COMMAND [ARGUMENT]..." >&2; exit 2; }
 
 if [ -z "${VANTOR_WINE_DESKTOP:-}" ]; then
-    "$here/ensure-packages.sh" xvfb xauth fonts-open-sans fonts-wine $window_manager
+    # xdotool drives the desktop, for the tests and the screenshots.
+    "$here/ensure-packages.sh" xvfb xauth xdotool fonts-open-sans fonts-wine $window_manager
     export VANTOR_WINE_DESKTOP=1
     dpi=$2
     [ -n "$window_manager" ] && set -- --window-manager "$@"
@@ -74,6 +75,11 @@ END
     done
 }
 
+# What runs in the prefix ends with this run, and nothing from a run that
+# was stopped half-way stays to hold the prefix.
+wineserver -k 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
 # The prefix is made anew when this script has changed since.
 if ! cmp -s "$0" "$prefix/.vantor-desktop"; then
     rm -rf "$prefix"
@@ -93,12 +99,9 @@ wineserver -w
 if [ -n "$window_manager" ]; then
     openbox --sm-disable >/dev/null 2>&1 &
     manager=$!
-    trap 'kill $manager 2>/dev/null || true' EXIT
+    trap 'kill $manager 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
     sleep 1
 fi
 
 export QT_QPA_PLATFORM=windows
-status=0
-"$@" || status=$?
-wineserver -k 2>/dev/null || true
-exit $status
+"$@"
