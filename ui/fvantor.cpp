@@ -100,6 +100,17 @@ void showInFront(QWidget* window)
 {
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
+#ifdef Q_OS_WIN
+    // raise() asks Windows to put the window on top of its stacking order, and
+    // does nothing when the window stands there already. Under wine that order
+    // can be stale: wine follows the window manager's restacking only through
+    // the parts of a window it uncovers, so after a click into the calculator
+    // standing beside this window, wine still counts this one as the top window
+    // and drops the raise, and it stays behind. Lowering it first makes the
+    // raise a real move, which wine passes on to the window manager. On Windows
+    // the two moves end where raise() alone does.
+    window->lower();
+#endif
     window->raise();
     window->activateWindow();
 }

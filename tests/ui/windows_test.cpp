@@ -4,15 +4,20 @@
 #include "ui_fixture.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
 
 class WindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void functionListOpensOnceAndComesBack();
+    void functionListComesBackInFrontOfTheCalculator();
     void scratchPadHidesKeepingItsText();
     void closingTheScratchPadDiscardsItsText();
     void scratchPadIsIndependentOfTheCalculator();
@@ -48,6 +53,97 @@ void WindowsTest::functionListOpensOnceAndComesBack()
     list = qobject_cast<vantor::ui::fFunction*>(topLevel("fFunction"));
     QVERIFY(list && list->isVisible());
     QCOMPARE(list->lines(), lines);
+}
+
+// Whether the platform shows windows on a screen where one may cover another;
+// offscreen each window is drawn on its own.
+static bool windowsCanCoverEachOther()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal";
+}
+
+// xdotool, which clicks through the X server; a Windows program under wine
+// finds the Unix programs on drive Z.
+static QString xdotool()
+{
+    const QString found = QStandardPaths::findExecutable("xdotool");
+    if (!found.isEmpty())
+        return found;
+    const QString underWine = "Z:/usr/bin/xdotool";
+    return QFileInfo::exists(underWine) ? underWine : QString();
+}
+
+// Clicks a control as the user's mouse does: through the X server (of xcb, or
+// of wine), so that the window manager answers as it answers the user, by
+// bringing the window forward and activating it. Offscreen there is no window
+// manager: Qt's click stands in, and the activation the click would bring.
+[[nodiscard]] static bool clickAsTheUser(QWidget* control)
+{
+    if (!windowsCanCoverEachOther()) {
+        QTest::mouseClick(control, Qt::LeftButton);
+        control->window()->activateWindow();
+        return true;
+    }
+    const QPoint at = control->mapToGlobal(control->rect().center());
+    return QProcess::startDetached(
+        xdotool(), {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+}
+
+// Whether the screen shows the whole of the window's inside: no other window
+// covers any part of it.
+static bool shownUncovered(QWidget* window)
+{
+    const QImage own = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QScreen* screen = window->screen();
+    const QPoint at = window->mapToGlobal(QPoint(0, 0)) - screen->geometry().topLeft();
+    const QImage shown = screen->grabWindow(0, at.x(), at.y(), window->width(), window->height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    return shown == own;
+}
+
+// A click into the calculator brings it forward; "Fn" then brings the list
+// forward again, active, every time. The list stands beside the calculator, as
+// the window manager places it, so that only the stacking order tells which
+// is in front: moved over the calculator afterwards, the list in front stays
+// whole.
+void WindowsTest::functionListComesBackInFrontOfTheCalculator()
+{
+    if (windowsCanCoverEachOther() && xdotool().isEmpty()) {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("clicks through the window system with xdotool, which needs an X server (xcb, or wine's)");
+        QFAIL("xdotool is needed to click through the X server");
+    }
+    WindowFixture fixture;
+    QWidget* calculator = fixture.window.get();
+    QVERIFY(fixture.showActive());
+    fixture.click("cFunction");
+    QWidget* list = topLevel("fFunction");
+    QVERIFY(list);
+    QVERIFY(QTest::qWaitForWindowActive(list));
+    const QPoint beside = calculator->frameGeometry().topRight() + QPoint(20, 0);
+    // Over the variable table, clear of the expression box and of "Fn".
+    const QPoint overTable = fixture.box("tVariableExpression0")->mapToGlobal(QPoint(0, 0));
+
+    for (int round = 1; round <= 2; ++round) {
+        const QByteArray when = "round " + QByteArray::number(round);
+        list->move(beside);
+        QTRY_COMPARE(list->pos(), beside);
+        QVERIFY(clickAsTheUser(fixture.box("tExpression")));
+        QVERIFY2(QTest::qWaitForWindowActive(calculator), when.constData());
+
+        fixture.click("cFunction");
+        QVERIFY2(QTest::qWaitForWindowActive(list), when.constData());
+        QCOMPARE(QApplication::activeWindow(), list);
+        if (windowsCanCoverEachOther()) {
+            list->move(overTable);
+            QTRY_COMPARE(list->pos(), overTable);
+            QTRY_VERIFY2(shownUncovered(list), (when + ": the list is behind the calculator").constData());
+        }
+    }
+    if (!windowsCanCoverEachOther())
+        QSKIP("offscreen no window covers another: the list's activation is seen, not its coming forward");
 }
 
 void WindowsTest::scratchPadHidesKeepingItsText()
