@@ -11,9 +11,9 @@
 
 namespace vantor::ui {
 
+#ifdef Q_OS_WIN
 namespace {
 
-#ifdef Q_OS_WIN
 // Windows' dialog face is "MS Shell Dlg 2", a name that Windows resolves
 // through its font substitutes (to Tahoma, on every Windows since 2000) and
 // that Qt's font database does not know: asked for it, Qt takes the first
@@ -28,9 +28,9 @@ QString dialogFace()
         .toString()
         .section(u',', 0, 0);
 }
-#endif
 
 } // namespace
+#endif
 
 void setIdentity()
 {
