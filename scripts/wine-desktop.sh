@@ -9,9 +9,10 @@
 #  - the screen has DPI dots per inch (96 is 100 %, 120 is 125 %, 144 is 150 %);
 #  - Qt programs get the windows platform plugin;
 #  - with --window-manager, openbox places, stacks and focuses the windows as
-#    a desktop's window manager does (without one, wine draws the frames).
+#    a desktop's window manager does (without one, windows have no frames).
 #   scripts/wine-desktop.sh [--window-manager] PREFIX DPI COMMAND [ARGUMENT]...
-# PREFIX is a wine prefix, made on first use and kept; DPI is set on every run.
+# PREFIX is a wine prefix, made on first use and again when this script has
+# changed; DPI is set on every run.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 
