@@ -147,45 +147,48 @@ FunctionEnd
 !insertmacro PROGRAM_FUNCTIONS ""
 !insertmacro PROGRAM_FUNCTIONS "un."
 
-; Stops the installation (status 2) when a program runs from the folder $R9.
-!macro STOP_IF_RUNNING un
+; Stops the installation (status 2), or stays on the page, when a program
+; runs from FOLDER; otherwise goes on holding the programs.
+!macro STOP_IF_RUNNING un folder
+  StrCpy $R9 "${folder}"
   Call ${un}WaitForPrograms
   ${If} $R0 != ""
     Abort
   ${EndIf}
 !macroend
 
-; Runs the uninstaller of the installation in FOLDER, if there is one, in
-; place (_?=), so that the installer waits for it and sees its status, and
-; stops the installation unless it succeeded: the new files are not mixed
-; into an installation half removed. Run so, an uninstaller leaves its own
-; file, for the installer to delete.
-!macro REMOVE_INSTALLATION folder
-  ${If} ${FileExists} "${folder}\uninstall.exe"
+; STOP_IF_RUNNING, then lets the programs go.
+!macro STOP_IF_RUNNING_RELEASE un folder
+  !insertmacro STOP_IF_RUNNING "${un}" "${folder}"
+  Call ${un}ReleasePrograms
+!macroend
+
+; Runs the uninstaller of the installation in the folder $R9, if there is
+; one, in place (_?=), so that the installer waits for it and sees its
+; status, and stops the installation unless it succeeded: the new files are
+; not mixed into an installation half removed. Run so, an uninstaller leaves
+; its own file, for the installer to delete.
+Function RemoveInstallation
+  ${If} ${FileExists} "$R9\uninstall.exe"
     ClearErrors
-    ExecWait '"${folder}\uninstall.exe" /S _?=${folder}' $0
+    ExecWait '"$R9\uninstall.exe" /S _?=$R9' $0
     ${If} ${Errors}
     ${OrIf} $0 != 0
       MessageBox MB_OK|MB_ICONSTOP \
-        "The Vantor installed in ${folder} could not be removed, so nothing was installed." /SD IDOK
+        "The Vantor installed in $R9 could not be removed, so nothing was installed." /SD IDOK
       Abort
     ${EndIf}
-    Delete "${folder}\uninstall.exe"
-    RMDir "${folder}"
+    Delete "$R9\uninstall.exe"
+    RMDir "$R9"
   ${EndIf}
-!macroend
+FunctionEnd
 
 Function .onInit
   SetShellVarContext current
 FunctionEnd
 
 Function DirectoryLeave
-  StrCpy $R9 $INSTDIR
-  Call WaitForPrograms
-  Call ReleasePrograms
-  ${If} $R0 != ""
-    Abort ; stays on the page
-  ${EndIf}
+  !insertmacro STOP_IF_RUNNING_RELEASE "" $INSTDIR
 FunctionEnd
 
 Section
@@ -199,16 +202,13 @@ Section
   ${If} $R8 == $INSTDIR
     StrCpy $R8 ""
   ${EndIf}
-  StrCpy $R9 $INSTDIR
-  !insertmacro STOP_IF_RUNNING ""
-  Call ReleasePrograms
+  !insertmacro STOP_IF_RUNNING_RELEASE "" $INSTDIR
   ${If} $R8 != ""
-    StrCpy $R9 $R8
-    !insertmacro STOP_IF_RUNNING ""
-    Call ReleasePrograms
-    !insertmacro REMOVE_INSTALLATION $R8
+    !insertmacro STOP_IF_RUNNING_RELEASE "" $R8
+    Call RemoveInstallation
   ${EndIf}
-  !insertmacro REMOVE_INSTALLATION $INSTDIR
+  StrCpy $R9 $INSTDIR
+  Call RemoveInstallation
 
   SetOutPath "$INSTDIR"
   File /r "${FOLDER}/*"
@@ -257,9 +257,7 @@ Function un.onInit
   ${IfNot} ${Errors}
     StrCpy $removeSelf 1
   ${EndIf}
-  StrCpy $R9 $INSTDIR
-  !insertmacro STOP_IF_RUNNING "un."
-  Call un.ReleasePrograms
+  !insertmacro STOP_IF_RUNNING_RELEASE "un." $INSTDIR
 FunctionEnd
 
 ; Whether the folder holds nothing but uninstall.exe: sets $R0 to 1 if so.
@@ -298,8 +296,7 @@ FunctionEnd
 Section "Uninstall"
   ; Checked again, as Vantor may have been started since un.onInit; from
   ; here on the programs are held, so that none starts while its DLLs go.
-  StrCpy $R9 $INSTDIR
-  !insertmacro STOP_IF_RUNNING "un."
+  !insertmacro STOP_IF_RUNNING "un." $INSTDIR
   !insertmacro UNINSTALL_FILES
   Call un.ReleasePrograms
   !insertmacro UNINSTALL_PROGRAMS
