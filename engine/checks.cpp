@@ -1,6 +1,6 @@
 #include "engine/checks.h"
 
-#include "engine/pipeline.h"
+#include "engine/steps.h"
 
 #include <algorithm>
 #include <utility>
@@ -19,11 +19,11 @@ std::size_t firstWithin(const std::vector<std::size_t>& positions, std::size_t f
 
 } // namespace
 
-checks::Identifier checks::identifierAt(TextView text, std::size_t i, const VariableSnapshot* variables)
+checks::Identifier checks::identifierAt(TextView text, std::size_t i, const VariableRows* variables)
 {
     if (const FunctionEntry* opening = openingAt(text, i))
         return {opening->opening.size(), {}};
-    const VariableSnapshot::Row* row = variables ? variables->match(text, i) : nullptr;
+    const VariableRow* row = variables ? variables->match(text, i) : nullptr;
     if (!row)
         return {0, messages::kUnknownIdentifier};
     // A row in error, any of the five, makes every use of a variable fail.
@@ -32,7 +32,7 @@ checks::Identifier checks::identifierAt(TextView text, std::size_t i, const Vari
     return {row->name.size(), {}};
 }
 
-checks::FaultIndex::FaultIndex(TextView text, const VariableSnapshot* variables) : m_text(text)
+checks::FaultIndex::FaultIndex(TextView text, const VariableRows* variables) : m_text(text)
 {
     // Each check of the table in turn at each position; spelt out at compile
     // time, so that each check's test is inlined.
@@ -77,7 +77,7 @@ std::u16string_view checks::FaultIndex::firstFault(std::size_t start, std::size_
     return fault == Text::npos ? std::u16string_view() : m_identifierMessages[fault];
 }
 
-std::u16string_view Evaluation::checkFault(TextView text, bool vDetectVariable) const
+std::u16string_view CheckExpression(TextView text, const VariableRows* variables)
 {
     if (text.empty())
         return messages::kNoText;
@@ -85,16 +85,7 @@ std::u16string_view Evaluation::checkFault(TextView text, bool vDetectVariable) 
     // Only the final count matters; it may go below zero on the way.
     if (std::count(text.begin(), text.end(), u'(') != std::count(text.begin(), text.end(), u')'))
         return messages::kWrongParenthisation;
-    return checks::FaultIndex(text, vDetectVariable ? &m_variables : nullptr).firstFault(0, text.size());
-}
-
-bool Evaluation::CheckExpression(Text& text, bool vDetectVariable) const
-{
-    const std::u16string_view fault = checkFault(text, vDetectVariable);
-    if (fault.empty())
-        return false;
-    text.assign(fault);
-    return true;
+    return checks::FaultIndex(text, variables).firstFault(0, text.size());
 }
 
 } // namespace vantor

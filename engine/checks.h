@@ -5,7 +5,7 @@
 #include "engine/function_table.h"
 #include "engine/messages.h"
 #include "engine/text.h"
-#include "engine/variable_snapshot.h"
+#include "engine/variable_rows.h"
 
 #include <array>
 #include <string_view>
@@ -74,7 +74,7 @@ struct Identifier {
     std::size_t length = 0;
     std::u16string_view fault;
 };
-Identifier identifierAt(TextView text, std::size_t i, const VariableSnapshot* variables);
+Identifier identifierAt(TextView text, std::size_t i, const VariableRows* variables);
 
 // Where in a text the local checks and the identifiers fail, so that the
 // first fault of any bracketed group of it, or of the whole text, is found
@@ -82,7 +82,7 @@ Identifier identifierAt(TextView text, std::size_t i, const VariableSnapshot* va
 class FaultIndex {
 public:
     // variables: the variable rows, when their names are known identifiers.
-    FaultIndex(TextView text, const VariableSnapshot* variables);
+    FaultIndex(TextView text, const VariableRows* variables);
 
     // The message of the first check that [start, end) fails, checked as a
     // text of its own: the whole text, or a bracketed group, whose brackets

@@ -2,24 +2,26 @@
 
 #include "engine/text.h"
 
+#include <array>
+
 namespace vantor {
 
-// The five variable rows and the angle unit, as the engine reads them while it
-// evaluates. The window implements this over its own boxes and option button,
-// reading them at the moment it is asked; the engine never writes through it.
-class EvaluationContext {
-public:
+// One row of the variable table: the texts of its name, expression and result boxes.
+struct VariableRow {
+    Text name;
+    Text expression;
+    Text result;
+};
+
+// What an evaluation reads besides its text: the five variable rows and the
+// angle unit, taken as they stand before it starts. A plain value: the window
+// fills one from its boxes on its own thread, the command-line evaluator from
+// its options.
+struct EvaluationContext {
     static constexpr int kRows = 5;
 
-    virtual ~EvaluationContext() = default;
-
-    // Texts of row 0 to 4: the name box, the expression box and the result box.
-    virtual Text variableName(int row) const = 0;
-    virtual Text variableExpression(int row) const = 0;
-    virtual Text variableResult(int row) const = 0;
-
-    // True while degrees are selected; radians apply otherwise.
-    virtual bool degrees() const = 0;
+    std::array<VariableRow, kRows> rows;
+    bool degrees = true; // radians apply otherwise
 };
 
 } // namespace vantor

@@ -12,7 +12,7 @@ namespace vantor {
 // text is malformed. Arithmetic and conversion faults are raised as Fault.
 //
 // The object holds no state between calls; it reads the variable rows and the
-// angle unit through the context while it evaluates.
+// angle unit from the context, a value that nothing changes while it evaluates.
 class cEvaluate {
 public:
     // Deeper nesting of function calls raises the "Out of stack space" fault

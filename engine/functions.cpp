@@ -1,4 +1,4 @@
-#include "engine/pipeline.h"
+#include "engine/steps.h"
 
 #include "engine/arithmetic.h"
 #include "engine/fault.h"
@@ -56,15 +56,12 @@ double Factorial(double x)
     return product;
 }
 
-double Evaluation::functionValue(Function function, double x) const
+double functionValue(Function function, double x, bool degrees)
 {
-    // The unit is read as each function is applied, after its argument.
-    const auto toRadians = [this](double angle) {
-        return m_context.degrees() ? convertAngle(angle, kDegreesToRadians) : angle;
+    const auto toRadians = [degrees](double angle) {
+        return degrees ? convertAngle(angle, kDegreesToRadians) : angle;
     };
-    const auto fromRadians = [this](double r) {
-        return m_context.degrees() ? convertAngle(r, kRadiansToDegrees) : r;
-    };
+    const auto fromRadians = [degrees](double r) { return degrees ? convertAngle(r, kRadiansToDegrees) : r; };
 
     switch (function) {
     case Function::Pi:

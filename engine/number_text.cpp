@@ -314,11 +314,6 @@ double numberValue(TextView text)
 {
     if (!isNumber(text))
         raise(FaultKind::TypeMismatch);
-    return readNumber(text);
-}
-
-double readNumber(TextView text)
-{
     // The text is plain ASCII; from_chars reads it without a leading "+".
     std::array<char, 64> buffer{};
     std::string longText;
@@ -348,6 +343,36 @@ double roundTo15Digits(double value)
     if (isExactInteger(value))
         return value;
     return valueOf(digitsOf(value));
+}
+
+NumberParts numberParts(double value)
+{
+    if (value == 0)
+        return {};
+    Digits digits = digitsOf(value);
+    int figures = kSignificantDigits;
+    for (std::uint64_t n = digits.n; figures > 1 && n % 10 == 0; n /= 10)
+        --figures; // trailing zeros are not written
+    NumberParts parts;
+    parts.negative = digits.negative;
+    digits.negative = false;
+    parts.exponentForm = digits.exponent < -4 || digits.exponent > 14;
+    int length = 0;
+    if (parts.exponentForm) {
+        // 1.5E-05: the figures, a point when more than one, "E", a sign and two or three digits
+        length = figures + (figures > 1 ? 1 : 0) + 2 + (std::abs(digits.exponent) >= 100 ? 3 : 2);
+        parts.figures = static_cast<double>(digits.n) / static_cast<double>(kLeastFifteenDigits);
+        parts.exponent = digits.exponent;
+    } else {
+        const int integerDigits = digits.exponent + 1;
+        if (integerDigits <= 0) // 0.000123: "0.", the zeros after the point, the figures
+            length = 2 - integerDigits + figures;
+        else // 12300, 123.45: the integer digits, then a point and the rest when figures remain
+            length = std::max(figures, integerDigits) + (figures > integerDigits ? 1 : 0);
+        parts.figures = isExactInteger(value) ? std::fabs(value) : valueOf(digits);
+    }
+    parts.length = static_cast<std::size_t>(length + (parts.negative ? 1 : 0));
+    return parts;
 }
 
 } // namespace vantor

@@ -20,10 +20,21 @@ bool isNumber(TextView text) noexcept;
 // A value too small for a double becomes zero, as an underflow does anywhere.
 double numberValue(TextView text);
 
-// numberValue for a text already known to be a number.
-double readNumber(TextView number);
-
 // The value as it survives being written and read back: numberValue(numberText(value)).
 double roundTo15Digits(double value);
+
+// What the number text of a value holds, for the rules that read one, without
+// writing it: its length and, in exponent form, the figures before the "E"
+// and the power of ten after it.
+struct NumberParts {
+    std::size_t length = 1;
+    bool negative = false;
+    bool exponentForm = false;
+    // Unsigned: what the text after its sign reads as when positional; in
+    // exponent form, what the figures before the "E" read as.
+    double figures = 0;
+    int exponent = 0;   // exponent form only
+};
+NumberParts numberParts(double value);
 
 } // namespace vantor

@@ -2,47 +2,75 @@
 #include "engine/cstack.h"
 #include "engine/fault.h"
 #include "engine/number_text.h"
-#include "engine/pipeline.h"
-
-#include <optional>
+#include "engine/steps.h"
 
 namespace vantor {
 
 namespace {
 
-enum class TokenKind { Number, Operator, Open, Close };
-
-TokenKind kindOf(TextView token)
+// The digits and points of a number token, without the characters the scan
+// dropped between them.
+Text numberChars(TextView text)
 {
-    const char16_t c = token.front();
-    if (c == u'(')
-        return TokenKind::Open;
-    if (c == u')')
-        return TokenKind::Close;
-    if (isOperator(c))
-        return TokenKind::Operator;
-    return TokenKind::Number;
+    Text number;
+    for (const char16_t c : text) {
+        if (isNumberChar(c))
+            number.push_back(c);
+    }
+    return number;
 }
 
-// An operand on the evaluation stack: a number token as it stands in the
-// expression, or a result as the number text it is written as. Reading it
-// gives what reading that text gives, faults included, at the same moment:
-// when it is popped.
+bool isNumberToken(const Token& token)
+{
+    return token.joined ? isNumber(numberChars(token.text)) : isNumber(token.text);
+}
+
+// An operand on the evaluation stack: a number token, a value put in by
+// the tokeniser, or a result. Reading it gives what reading its text gives,
+// faults included, at the same moment: when it is popped. A result is held as
+// its number text, so it is cut to 15 significant digits then.
 struct Operand {
-    TextView token;
+    const Token* token = nullptr;
     double result = 0;
 
-    double read() const { return token.empty() ? roundTo15Digits(result) : readNumber(token); }
+    double read() const
+    {
+        if (!token)
+            return roundTo15Digits(result);
+        if (token->kind == TokenKind::Value)
+            return token->value;
+        return token->joined ? numberValue(numberChars(token->text)) : numberValue(token->text);
+    }
 };
+
+constexpr Token kOpening = Token::symbolOf(u'(');
+
+double apply(char16_t op, double a, double b)
+{
+    switch (op) {
+    case u'+':
+        return arithmetic::add(a, b);
+    case u'-':
+        return arithmetic::subtract(a, b);
+    case u'*':
+        return arithmetic::multiply(a, b);
+    case u'/':
+        return arithmetic::divide(a, b);
+    case u'%':
+        return arithmetic::remainder(a, b);
+    default:
+        return arithmetic::power(a, b);
+    }
+}
 
 } // namespace
 
-bool OperatorPriority(TextView incoming, TextView top) noexcept
+bool OperatorPriority(char16_t incoming, char16_t top) noexcept
 {
     // True when the top stays on the stack: it is "(", or the incoming operator
     // binds strictly tighter. Equal priorities, "^" included, apply left to right.
-    const auto priority = [](TextView op) {
-        switch (op.size() == 1 ? op.front() : u' ') {
+    const auto priority = [](char16_t op) {
+        switch (op) {
         case u'^':
             return 3;
         case u'*':
@@ -56,54 +84,56 @@ bool OperatorPriority(TextView incoming, TextView top) noexcept
             return 0;
         }
     };
-    if (top == u"(")
+    if (top == u'(')
         return true;
     const int stacked = priority(top);
     return stacked > 0 && priority(incoming) > stacked;
 }
 
-std::vector<TextView> ToPostfix(TokenList& tokens)
+std::vector<const Token*> ToPostfix(TokenList& tokens)
 {
-    cStack<TextView> stack(tokens.size() + 2);
+    cStack<const Token*> stack(tokens.size() + 2);
     stack.Load();
-    stack.Push(u"(");
-    tokens.push(u")");
+    stack.Push(&kOpening);
+    tokens.push_back(Token::symbolOf(u')'));
 
-    std::vector<TextView> output;
+    std::vector<const Token*> output;
     output.reserve(tokens.size());
-    std::optional<TokenKind> previous;
-    for (const TextView token : tokens) {
-        const TokenKind kind = kindOf(token);
+    const Token* previous = nullptr;
+    for (const Token& token : tokens) {
         // A number token with two decimal points, or "." alone, is no number.
-        if (kind == TokenKind::Number && !isNumber(token))
+        if (token.kind == TokenKind::Number && !isNumberToken(token))
             raise(FaultKind::TypeMismatch);
         // Two operands with no operator between them: 2(3), (2)3, or a value
         // put in for pi, a function or a variable beside a number.
-        if ((previous == TokenKind::Number || previous == TokenKind::Close) &&
-            (kind == TokenKind::Number || kind == TokenKind::Open))
+        if (previous && (previous->isOperand() || previous->kind == TokenKind::Close) &&
+            (token.isOperand() || token.kind == TokenKind::Open))
             raise(FaultKind::Subscript);
-        previous = kind;
+        if (token.fault == FaultKind::TypeMismatch)
+            raise(FaultKind::TypeMismatch);
+        previous = &token;
 
-        switch (kind) {
+        switch (token.kind) {
         case TokenKind::Number:
-            output.push_back(token);
+        case TokenKind::Value:
+            output.push_back(&token);
             break;
         case TokenKind::Open:
-            stack.Push(token);
+            stack.Push(&token);
             break;
         case TokenKind::Operator: {
-            TextView top = stack.Pop();
-            while (!OperatorPriority(token, top)) {
+            const Token* top = stack.Pop();
+            while (!OperatorPriority(token.symbol, top->symbol)) {
                 output.push_back(top);
                 top = stack.Pop();
             }
             stack.Push(top);
-            stack.Push(token);
+            stack.Push(&token);
             break;
         }
         case TokenKind::Close: {
-            TextView top = stack.Pop();
-            while (top != u"(") {
+            const Token* top = stack.Pop();
+            while (top->kind != TokenKind::Open) {
                 output.push_back(top);
                 top = stack.Pop();
             }
@@ -116,42 +146,21 @@ std::vector<TextView> ToPostfix(TokenList& tokens)
     return output;
 }
 
-double EvaluatePostfix(const std::vector<TextView>& postfix)
+double EvaluatePostfix(const std::vector<const Token*>& postfix)
 {
-    // Operands travel as texts: every intermediate result is pushed as its
-    // number text, so it is cut to 15 significant digits when it is read.
     cStack<Operand> stack(postfix.size());
     stack.Load();
-    for (const TextView token : postfix) {
-        // The list holds operators and number tokens that read as numbers.
-        if (!(token.size() == 1 && isOperator(token.front()))) {
+    for (const Token* token : postfix) {
+        if (token->isOperand()) {
+            // A value is computed where it stands, and its fault raised there.
+            if (token->fault)
+                raise(*token->fault);
             stack.Push({token});
             continue;
         }
         const double b = stack.Pop().read();
         const double a = stack.Pop().read();
-        double result = 0;
-        switch (token.front()) {
-        case u'+':
-            result = arithmetic::add(a, b);
-            break;
-        case u'-':
-            result = arithmetic::subtract(a, b);
-            break;
-        case u'*':
-            result = arithmetic::multiply(a, b);
-            break;
-        case u'/':
-            result = arithmetic::divide(a, b);
-            break;
-        case u'%':
-            result = arithmetic::remainder(a, b);
-            break;
-        default:
-            result = arithmetic::power(a, b);
-            break;
-        }
-        stack.Push({{}, result});
+        stack.Push({nullptr, apply(token->symbol, a, b)});
     }
     return stack.Pop().read();
 }

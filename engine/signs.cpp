@@ -1,5 +1,5 @@
 #include "engine/function_table.h"
-#include "engine/pipeline.h"
+#include "engine/steps.h"
 
 #include <vector>
 

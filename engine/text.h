@@ -18,6 +18,9 @@ inline constexpr std::size_t kTextLimit = 32767;
 // Raises the overflow fault once a text has grown to the limit.
 void checkTextLength(std::size_t length);
 
+// The one character that cleaning removes; other white space stays.
+inline constexpr char16_t kBlank = u' ';
+
 // Character classes shared by the checks, the sign rewriting and the tokeniser.
 constexpr bool isDigit(char16_t c) noexcept
 {
@@ -54,10 +57,5 @@ std::vector<std::size_t> closingPositions(TextView text, std::size_t fallback);
 // Lower-cases every letter. Non-ASCII letters follow Unicode's simple case
 // mapping, independent of the user's locale settings.
 void toLowerCase(Text& text);
-
-// Conversions at the program's edges (command line, tests); invalid UTF-8
-// becomes U+FFFD.
-Text fromUtf8(std::string_view utf8);
-std::string toUtf8(TextView text);
 
 } // namespace vantor

@@ -1,10 +1,49 @@
+#include "engine/arithmetic.h"
+#include "engine/evaluation.h"
 #include "engine/fault.h"
-#include "engine/pipeline.h"
-#include "engine/prepared_text.h"
+#include "engine/number_text.h"
+#include "engine/steps.h"
 
 namespace vantor {
 
 namespace {
+
+// What "(m*10^e)" comes to, the bracketed product a number's exponent letter
+// stands for, computed as the evaluation computes it: the power and the
+// product are each cut to 15 significant digits.
+double ExpandExponent(double mantissa, double exponent)
+{
+    const double power = roundTo15Digits(arithmetic::power(10, exponent));
+    return roundTo15Digits(arithmetic::multiply(mantissa, power));
+}
+
+// A value for the token list, with the fault its reading raises when it must
+// raise one: a value that is put in is read as it is computed.
+template <class Compute> Token valueToken(Compute compute)
+{
+    try {
+        return Token::valueOf(compute());
+    } catch (const Fault& fault) {
+        return Token::valueOf(0, fault.kind());
+    }
+}
+
+// A value put in for pi, a function call or a variable, as reading it in its
+// number text gives it: a negative one is written "(0" text ")", and a number
+// in exponent form stands for the product its exponent letter expands to,
+// 1.5E-05 for (1.5*10^(0-05)). length: the characters that text takes.
+Token substitutedValue(double value, std::size_t& length)
+{
+    const NumberParts parts = numberParts(value);
+    length = parts.length + (parts.negative ? 3 : 0);
+    if (parts.exponentForm) // "(" "*10^" ")" in place of "E" and its sign, a negative power as "(0-" power ")"
+        length += parts.exponent < 0 ? 8 : 4;
+    return valueToken([&] {
+        const double magnitude =
+            parts.exponentForm ? ExpandExponent(parts.figures, parts.exponent) : parts.figures;
+        return parts.negative ? 0 - magnitude : magnitude;
+    });
+}
 
 // The scan reads the text once, from left to right. Where it puts a value in
 // place of pi, a function call or a variable's name, or expands a number's
@@ -19,17 +58,17 @@ namespace {
 // after it has no mantissa.
 class Scan {
 public:
-    Scan(const Evaluation& evaluation, const PreparedText& prepared, TextView text, bool vDetectVariable)
-        : m_evaluation(evaluation), m_prepared(prepared), m_text(text), m_detectVariable(vDetectVariable)
+    Scan(const Evaluation& evaluation, TextView text, TokenList& tokens)
+        : m_evaluation(evaluation), m_text(text), m_tokens(tokens)
     {
         m_tokens.reserve(16);
     }
 
     bool done() const noexcept { return m_pos == m_text.size(); }
 
-    // Reads what stands at the scan position; false when it is a variable
-    // whose expression gives a message, which ends the scan.
-    bool step()
+    // Reads what stands at the scan position; the message of a variable in
+    // error when it is one, which ends the scan.
+    std::u16string_view step()
     {
         const char16_t c = m_text[m_pos];
         if (isNumberChar(c))
@@ -37,143 +76,142 @@ public:
         else if (isExponentLetter(c) && m_length > 0)
             readExponentLetter();
         else if (isOperator(c) || isBracket(c))
-            readOperatorOrBracket();
+            readSymbol();
         else if (openingAt(m_text, m_pos))
             substituteFunction();
-        else if (const VariableSnapshot::Row* row = m_detectVariable ? variableAt() : nullptr)
+        else if (const VariableRow* row = m_evaluation.variableAt(m_text, m_pos))
             return substituteVariable(*row);
         else
-            drop();
-        return true;
-    }
-
-    TokenList tokens() &&
-    {
-        if (m_tokens.empty())
-            raise(FaultKind::Subscript);
-        return std::move(m_tokens);
+            advance(); // dropped: a number before it stays open
+        return {};
     }
 
 private:
     // A digit or a point extends the number token being read, or starts one.
     void readNumberCharacter()
     {
-        if (!m_inNumber)
-            m_tokens.push(m_text.substr(m_pos, 0));
-        m_tokens.extendBack(&m_text[m_pos]);
+        if (!m_inNumber) {
+            m_tokens.push_back(Token::number(m_text.substr(m_pos, 1)));
+        } else {
+            Token& last = m_tokens.back();
+            const std::size_t begin = offsetOf(last.text);
+            last.joined = last.joined || begin + last.text.size() != m_pos;
+            last.text = m_text.substr(begin, m_pos + 1 - begin);
+        }
         m_inNumber = true;
         advance();
     }
 
-    void readOperatorOrBracket()
+    void readSymbol()
     {
-        m_tokens.push(m_text.substr(m_pos, 1));
+        m_tokens.push_back(Token::symbolOf(m_text[m_pos]));
         m_inNumber = false;
         advance();
     }
 
-    // After a digit, the number with its exponent expanded in place of the
-    // number; elsewhere the letter is dropped, and a number on both sides
-    // joins into one token.
+    // After a digit, the number with its exponent becomes one value in place
+    // of the number; elsewhere the letter is dropped, and a number on both
+    // sides joins into one token.
     void readExponentLetter()
     {
-        if (m_afterValue || !isDigit(m_previous)) {
-            drop();
+        if (m_afterPiece || !isDigit(m_text[m_pos - 1])) {
+            advance();
             return;
         }
         // The mantissa is the tail of the last number token.
         std::size_t start = m_pos;
         while (start > m_numberFloor && isNumberChar(m_text[start - 1]))
             --start;
-        const std::size_t end = exponentEnd(m_text, m_pos);
-        Text piece = ExpandExponent(Text(m_text.substr(start, end - start)), m_pos - start);
-        m_tokens.trimBack(m_pos - start);
-        m_length -= m_pos - start;
+        std::size_t end = m_pos + 1;
+        while (end < m_text.size() && isDigit(m_text[end]))
+            ++end;
+        const TextView mantissa = m_text.substr(start, m_pos - start);
+        const TextView exponent = m_text.substr(m_pos + 1, end - m_pos - 1);
+
+        Token& last = m_tokens.back();
+        const std::size_t begin = offsetOf(last.text);
+        if (begin == start)
+            m_tokens.pop_back();
+        else
+            last.text = m_text.substr(begin, start - begin);
+        m_length -= mantissa.size();
         m_pos = start;
-        putPiece(std::move(piece), end - start, false);
+        // "(" mantissa "*10^" exponent ")"
+        const Token value = isNumber(mantissa) ? valueToken([&] {
+            return ExpandExponent(numberValue(mantissa), numberValue(exponent));
+        })
+                                               : Token::valueOf(0, FaultKind::TypeMismatch);
+        putPiece(value, mantissa.size() + exponent.size() + 6, end - start);
     }
 
     void substituteFunction()
     {
         std::size_t covered = 0;
-        Text value = m_evaluation.ApplyFunctions(m_prepared, m_text, m_pos, m_detectVariable, covered);
-        putPiece(std::move(value), covered, true);
+        const double value = m_evaluation.ApplyFunctions(m_text, m_pos, covered);
+        std::size_t length = 0;
+        const Token token = substitutedValue(value, length);
+        putPiece(token, length, covered);
     }
 
-    const VariableSnapshot::Row* variableAt() const { return m_prepared.variables()->match(m_text, m_pos); }
-
-    bool substituteVariable(const VariableSnapshot::Row& row)
+    std::u16string_view substituteVariable(const VariableRow& row)
     {
-        std::optional<Text> value = m_evaluation.SpliceValue(row.expression);
-        if (!value)
-            return false;
-        putPiece(std::move(*value), row.name.size(), true);
-        return true;
+        const Outcome outcome = m_evaluation.SpliceValue(row);
+        if (!outcome.message.empty())
+            return outcome.message;
+        std::size_t length = 0;
+        const Token token = substitutedValue(outcome.value, length);
+        putPiece(token, length, row.name.size());
+        return {};
     }
-
-    // A character the scan passes over, leaving the number before it open.
-    void drop() { advance(); }
 
     void advance()
     {
-        m_previous = m_text[m_pos];
         ++m_pos;
         ++m_length;
-        m_afterValue = false;
+        m_afterPiece = false;
     }
 
-    // A closed piece (a value, or a number with its exponent expanded) in
-    // place of the covered characters; it holds digits, points, operators
-    // and brackets only.
-    void putPiece(Text piece, std::size_t covered, bool isValue)
+    // A value whose text, length characters long, takes the place of the
+    // covered characters.
+    void putPiece(const Token& value, std::size_t length, std::size_t covered)
     {
-        checkTextLength(m_length + piece.size() + (m_text.size() - m_pos - covered));
-        const TextView kept = m_tokens.keep(std::move(piece));
-        bool inPieceNumber = false;
-        for (std::size_t k = 0; k < kept.size(); ++k) {
-            if (isNumberChar(kept[k])) {
-                if (!inPieceNumber)
-                    m_tokens.push(kept.substr(k, 0));
-                m_tokens.extendBack(&kept[k]);
-                inPieceNumber = true;
-            } else {
-                m_tokens.push(kept.substr(k, 1));
-                inPieceNumber = false;
-            }
-        }
+        checkTextLength(m_length + length + (m_text.size() - m_pos - covered));
+        m_tokens.push_back(value);
         m_pos += covered;
-        m_length += kept.size();
-        m_previous = kept.back();
-        m_afterValue = isValue;
+        m_length += length;
+        m_afterPiece = true;
         m_inNumber = false;
         m_numberFloor = m_pos;
     }
 
-    const Evaluation& m_evaluation;
-    const PreparedText& m_prepared;
-    const TextView m_text;
-    const bool m_detectVariable;
+    std::size_t offsetOf(TextView part) const noexcept
+    {
+        return static_cast<std::size_t>(part.data() - m_text.data());
+    }
 
-    TokenList m_tokens;
+    const Evaluation& m_evaluation;
+    const TextView m_text;
+    TokenList& m_tokens;
+
     std::size_t m_pos = 0;
     std::size_t m_length = 0;      // of the changed text before the scan position
-    char16_t m_previous = 0;       // the character there
-    bool m_afterValue = false;     // whether that character ends a value
+    bool m_afterPiece = false;     // whether a value ends there
     bool m_inNumber = false;       // whether a number character extends the last token
     std::size_t m_numberFloor = 0; // no mantissa reaches back before this position of the text
 };
 
 } // namespace
 
-std::optional<TokenList> Evaluation::Tokenise(const PreparedText& prepared, TextView text,
-                                              bool vDetectVariable) const
+std::u16string_view Tokenise(const Evaluation& evaluation, TextView text, TokenList& tokens)
 {
-    Scan scan(*this, prepared, text, vDetectVariable);
+    Scan scan(evaluation, text, tokens);
     while (!scan.done()) {
-        if (!scan.step())
-            return std::nullopt;
+        if (const std::u16string_view message = scan.step(); !message.empty())
+            return message;
     }
-    return std::move(scan).tokens();
+    if (tokens.empty())
+        raise(FaultKind::Subscript);
+    return {};
 }
 
 } // namespace vantor

@@ -1,52 +1,58 @@
 #pragma once
 
+#include "engine/fault.h"
 #include "engine/text.h"
 
-#include <forward_list>
+#include <optional>
 #include <vector>
 
 namespace vantor {
 
-// The tokens of an expression: numbers (digits and points), operators and
-// brackets, in order. A token is a view into the expression's text or into a
-// value put in for pi, a function or a variable, which the list keeps.
-class TokenList {
-public:
-    std::size_t size() const noexcept { return m_tokens.size(); }
-    bool empty() const noexcept { return m_tokens.empty(); }
-    TextView operator[](std::size_t i) const { return m_tokens[i]; }
-    TextView back() const { return m_tokens.back(); }
-    auto begin() const noexcept { return m_tokens.begin(); }
-    auto end() const noexcept { return m_tokens.end(); }
+enum class TokenKind { Number, Value, Operator, Open, Close };
 
-    // A token that is a view into text that outlives the list.
-    void push(TextView token) { m_tokens.push_back(token); }
+// One token of an expression. A number is the digits and points the text
+// holds for it; a value stands for what the tokeniser put in place of pi, a
+// function call, a variable's name or a number with its exponent.
+struct Token {
+    TokenKind kind = TokenKind::Number;
+    // Number: the characters from its first to its last; those between that
+    // are no digit or point were dropped by the scan (joined is then true).
+    TextView text;
+    bool joined = false;
+    // Value: what reading its number text gives; fault, when reading it
+    // fails: a type mismatch shows where the postfix conversion meets the
+    // token, an overflow where the evaluation reaches it.
+    double value = 0;
+    std::optional<FaultKind> fault;
+    // Operator and bracket: the character.
+    char16_t symbol = 0;
 
-    // Keeps a text the list's tokens may view; it stays where it is.
-    TextView keep(Text text) { return m_kept.emplace_front(std::move(text)); }
-
-    // Extends the last token by the character at c, which follows it in the
-    // text the scan reads, or stands apart from it after a dropped character.
-    void extendBack(const char16_t* c)
+    static constexpr Token number(TextView text)
     {
-        TextView& last = m_tokens.back();
-        if (last.data() + last.size() == c)
-            last = TextView(last.data(), last.size() + 1);
-        else
-            joinBack(*c);
+        Token token;
+        token.text = text;
+        return token;
+    }
+    static constexpr Token symbolOf(char16_t c)
+    {
+        const TokenKind kind = c == u'(' ? TokenKind::Open : c == u')' ? TokenKind::Close : TokenKind::Operator;
+        Token token;
+        token.kind = kind;
+        token.symbol = c;
+        return token;
+    }
+    static constexpr Token valueOf(double value, std::optional<FaultKind> fault = std::nullopt)
+    {
+        Token token;
+        token.kind = TokenKind::Value;
+        token.value = value;
+        token.fault = fault;
+        return token;
     }
 
-    void reserve(std::size_t count) { m_tokens.reserve(count); }
-
-    // Drops the last count characters of the last token, and the token if none remain.
-    void trimBack(std::size_t count);
-
-private:
-    // Digits on both sides of a dropped character join into one number.
-    void joinBack(char16_t c);
-
-    std::vector<TextView> m_tokens;
-    std::forward_list<Text> m_kept; // allocates nothing until something is kept
+    constexpr bool isOperand() const noexcept { return kind == TokenKind::Number || kind == TokenKind::Value; }
 };
+
+using TokenList = std::vector<Token>;
 
 } // namespace vantor

@@ -1,10 +1,10 @@
 // vantor-eval: the engine of the Vantor window on the command line.
 
+#include "engine/engine_stack.h"
 #include "engine/evaluate.h"
 #include "engine/fault.h"
-#include "engine/stored_context.h"
-#include "tools/engine_stack.h"
 #include "tools/platform.h"
+#include "tools/utf8.h"
 #include "vantor/version.h"
 
 #include <cerrno>
@@ -44,8 +44,13 @@ enum ExitStatus { kSuccess = 0, kFaulted = 1, kUsageError = 2, kInputOutputError
 // Text editors may begin a UTF-8 file with this byte-order mark.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// Of a line longer than this, the rest is not kept: it is far longer than
+// the engine evaluates (32,766 characters, each at most 4 bytes of UTF-8),
+// which the part kept is enough to tell.
+constexpr std::size_t kKeptBytes = 4 * vantor::kTextLimit;
+
 struct Options {
-    vantor::StoredContext rows;
+    vantor::EvaluationContext context;
     int rowCount = 0;
     std::vector<std::string> expressions;
     bool help = false;
@@ -60,7 +65,7 @@ std::optional<std::string> addRow(std::string_view definition, Options& options)
         return "--var needs NAME=EXPRESSION, with an \"=\": " + std::string(definition);
     if (options.rowCount == vantor::EvaluationContext::kRows)
         return "at most five --var rows";
-    vantor::StoredContext::Row& row = options.rows.row(options.rowCount++);
+    vantor::VariableRow& row = options.context.rows.at(static_cast<std::size_t>(options.rowCount++));
     row.name = vantor::fromUtf8(definition.substr(0, equals));
     row.expression = vantor::fromUtf8(definition.substr(equals + 1));
     return std::nullopt;
@@ -70,9 +75,9 @@ std::optional<std::string> addRow(std::string_view definition, Options& options)
 std::optional<std::string> parseSwitch(std::string_view argument, Options& options)
 {
     if (argument == "--degrees")
-        options.rows.setDegrees(true);
+        options.context.degrees = true;
     else if (argument == "--radians")
-        options.rows.setDegrees(false);
+        options.context.degrees = false;
     else if (argument == "-h" || argument == "--help")
         options.help = true;
     else if (argument == "--version")
@@ -138,11 +143,11 @@ bool flushOutput()
 
 // Evaluates one expression as the window's "=" does and writes its line;
 // faulted tells whether it faulted, the result whether the line was written.
-bool evaluateLine(const std::string& line, vantor::StoredContext& rows, bool& faulted)
+bool evaluateLine(const std::string& line, const vantor::EvaluationContext& context, bool& faulted)
 {
     std::string output;
     try {
-        output = vantor::toUtf8(vantor::cEvaluate(rows).Evaluate(vantor::fromUtf8(line), true));
+        output = vantor::toUtf8(vantor::cEvaluate(context).Evaluate(vantor::fromUtf8(line), true));
     } catch (const vantor::Fault& fault) {
         output = "Fault: " + std::string(fault.message());
         faulted = true;
@@ -157,10 +162,12 @@ bool computeRows(Options& options)
 {
     bool computed = true;
     for (int i = 0; i < options.rowCount; ++i) {
+        vantor::VariableRow& row = options.context.rows.at(static_cast<std::size_t>(i));
+        // As Enter in a row's expression box: the expression, without variables.
         try {
-            options.rows.computeRow(i);
+            row.result = vantor::cEvaluate(options.context).Evaluate(row.expression, false);
         } catch (const vantor::Fault& fault) {
-            options.rows.row(i).result.clear();
+            row.result.clear();
             std::cerr << "row " << i << ": Fault: " << fault.message() << '\n';
             computed = false;
         }
@@ -171,30 +178,57 @@ bool computeRows(Options& options)
 int evaluateArguments(Options& options, bool faulted)
 {
     for (const std::string& expression : options.expressions) {
-        if (!evaluateLine(expression, options.rows, faulted))
+        if (!evaluateLine(expression, options.context, faulted))
             return kInputOutputError;
     }
     return faulted ? kFaulted : kSuccess;
 }
 
-// Reads the next line of standard input without its line end; the byte-order
-// mark of the very first line is dropped. Before a read that may have to wait,
-// what is written so far goes out (flush: at once), so that a program at the
-// other end of two pipes gets each result before it sends more.
+// Reads into line the next line of standard input, without its line end.
+// Blanks are left out, as the engine removes them first anyway, and of a line
+// too long to evaluate only the first kKeptBytes are kept: memory stays
+// bounded whatever the input. False at the end of the input or on an error.
+bool readBoundedLine(std::string& line)
+{
+    line.clear();
+    std::streambuf* input = std::cin.rdbuf();
+    int last = EOF;
+    try {
+        for (int c = input->sbumpc(); c != '\n'; c = input->sbumpc()) {
+            if (c == EOF) {
+                std::cin.setstate(last == EOF ? std::ios::eofbit | std::ios::failbit : std::ios::eofbit);
+                return last != EOF;
+            }
+            if (c != vantor::kBlank && line.size() < kKeptBytes)
+                line.push_back(static_cast<char>(c));
+            last = c;
+        }
+    } catch (...) {
+        std::cin.setstate(std::ios::badbit); // a read failed
+        return false;
+    }
+    // A line end may be CR LF; a CR before a blank is no line end.
+    if (last == '\r' && line.ends_with('\r'))
+        line.pop_back();
+    return true;
+}
+
+// Reads the next line of standard input; the byte-order mark of the very
+// first line is dropped. Before a read that may have to wait, what is written
+// so far goes out (flush: at once), so that a program at the other end of two
+// pipes gets each result before it sends more.
 bool readLine(std::string& line, bool first, bool flush)
 {
     if ((flush || std::cin.rdbuf()->in_avail() <= 0) && !flushOutput())
         return false;
     errno = 0;
-    if (!std::getline(std::cin, line))
+    if (!readBoundedLine(line))
         return false;
     if (first && line.starts_with(kByteOrderMark)) {
         line.erase(0, kByteOrderMark.size());
         if (line.empty() && std::cin.eof())
             return false; // nothing but the mark
     }
-    if (line.ends_with('\r'))
-        line.pop_back();
     return true;
 }
 
@@ -210,7 +244,7 @@ int evaluateInput(Options& options, bool faulted)
             std::cout << "> ";
         if (!readLine(line, first, interactive))
             break;
-        if (!evaluateLine(line, options.rows, faulted))
+        if (!evaluateLine(line, options.context, faulted))
             return kInputOutputError;
     }
     if (!std::cout)
@@ -257,5 +291,8 @@ int evaluateAll(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    return runOnEngineStack(evaluateAll, argc, argv);
+    int status = kSuccess;
+    // The whole program runs on one thread with the engine's stack.
+    vantor::runOnEngineStack([&] { status = evaluateAll(argc, argv); });
+    return status;
 }

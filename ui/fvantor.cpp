@@ -1,5 +1,6 @@
 #include "ui/fvantor.h"
 
+#include "engine/engine_stack.h"
 #include "engine/evaluate.h"
 #include "engine/fault.h"
 #include "ui/ffunction.h"
@@ -16,10 +17,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QThread>
 
-#include <exception>
-#include <memory>
+#include <optional>
+#include <utility>
 
 namespace vantor::ui {
 
@@ -70,29 +70,6 @@ QString indexed(const char* name, int index)
 Text toText(const QString& text)
 {
     return text.toStdU16String();
-}
-
-// Evaluates a box's text on a thread whose stack holds the engine's deepest
-// nesting, whatever the platform gives the window's thread. The window waits
-// for it, so the engine reads the boxes while nothing changes them; a fault
-// is raised again here.
-QString evaluate(const EvaluationContext& context, const QString& text, bool vDetectVariable)
-{
-    Text result;
-    std::exception_ptr fault;
-    const std::unique_ptr<QThread> thread(QThread::create([&] {
-        try {
-            result = cEvaluate(context).Evaluate(toText(text), vDetectVariable);
-        } catch (...) {
-            fault = std::current_exception();
-        }
-    }));
-    thread->setStackSize(static_cast<uint>(cEvaluate::kStackBytes));
-    thread->start();
-    thread->wait();
-    if (fault)
-        std::rethrow_exception(fault);
-    return QString::fromStdU16String(result);
 }
 
 // Shows a side window, restored if it was minimised, in front of the others.
@@ -291,24 +268,13 @@ void fVantor::setFocusOrder()
         setTabOrder(order[i], order[i + 1]);
 }
 
-Text fVantor::variableName(int row) const
+EvaluationContext fVantor::context() const
 {
-    return toText(m_names.at(static_cast<std::size_t>(row))->text());
-}
-
-Text fVantor::variableExpression(int row) const
-{
-    return toText(m_expressions.at(static_cast<std::size_t>(row))->text());
-}
-
-Text fVantor::variableResult(int row) const
-{
-    return toText(m_results.at(static_cast<std::size_t>(row))->text());
-}
-
-bool fVantor::degrees() const
-{
-    return m_degrees->isChecked();
+    EvaluationContext context;
+    for (std::size_t i = 0; i < context.rows.size(); ++i)
+        context.rows[i] = {toText(m_names[i]->text()), toText(m_expressions[i]->text()), toText(m_results[i]->text())};
+    context.degrees = m_degrees->isChecked();
+    return context;
 }
 
 bool fVantor::eventFilter(QObject* watched, QEvent* event)
@@ -342,13 +308,28 @@ void fVantor::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-void fVantor::runCommand(const std::function<void()>& command)
+void fVantor::evaluateInto(const std::vector<Computation>& computations)
 {
-    try {
-        command();
-    } catch (const Fault& fault) {
-        m_messageBox(this, "Vantor", QString::fromUtf8(fault.message().data(), fault.message().size()));
-    }
+    // The engine works on its own copy of the boxes, on a thread with the
+    // stack its deepest nesting needs; the boxes are read and written here.
+    const EvaluationContext rows = context();
+    std::vector<Text> texts;
+    for (const Computation& computation : computations)
+        texts.push_back(toText(computation.source->text()));
+    std::vector<Text> results;
+    std::optional<Fault> fault;
+    runOnEngineStack([&] {
+        try {
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                results.push_back(cEvaluate(rows).Evaluate(std::move(texts[i]), computations[i].vDetectVariable));
+        } catch (const Fault& raised) {
+            fault = raised;
+        }
+    });
+    for (std::size_t i = 0; i < results.size(); ++i)
+        computations[i].target->setText(QString::fromStdU16String(results[i]));
+    if (fault)
+        m_messageBox(this, "Vantor", QString::fromUtf8(fault->message().data(), fault->message().size()));
 }
 
 void fVantor::Form_Load()
@@ -368,14 +349,14 @@ void fVantor::cClear_Click()
 
 void fVantor::cResult_Click()
 {
-    runCommand([this] {
-        m_expression->setText(evaluate(*this, m_expression->text(), true));
-        // Then every row with a name, in order; an empty name skips the row.
-        for (int i = 0; i < kRows; ++i) {
-            if (!m_names[i]->text().isEmpty())
-                m_results[i]->setText(evaluate(*this, m_expressions[i]->text(), false));
-        }
-    });
+    std::vector<Computation> computations{{m_expression, true, m_expression}};
+    // Then every row with a name, in order; an empty name skips the row. A
+    // row's own expression cannot use variables.
+    for (int i = 0; i < kRows; ++i) {
+        if (!m_names[i]->text().isEmpty())
+            computations.push_back({m_expressions[i], false, m_results[i]});
+    }
+    evaluateInto(computations);
 }
 
 void fVantor::cFunction_Click()
@@ -409,10 +390,7 @@ void fVantor::tVariableExpression_KeyPress(int index, int& keyAscii)
 {
     if (keyAscii != kKeyEnter)
         return;
-    runCommand([this, index] {
-        // A row's own expression cannot use variables.
-        m_results[index]->setText(evaluate(*this, m_expressions[index]->text(), false));
-    });
+    evaluateInto({{m_expressions[index], false, m_results[index]}});
     keyAscii = 0;
 }
 

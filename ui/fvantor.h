@@ -7,7 +7,7 @@
 #include <QPointer>
 
 #include <array>
-#include <functional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -20,9 +20,9 @@ class fScribblingPad;
 class TextBox;
 
 // The main window: the expression box, the variable table, the keypad and the
-// angle switch. It owns all data in its boxes, and lends the variable rows and
-// the angle unit to the engine while it evaluates.
-class fVantor : public QMainWindow, public EvaluationContext {
+// angle switch. It owns all data in its boxes; the engine gets the variable
+// rows and the angle unit as they stand when a command evaluates.
+class fVantor : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -31,11 +31,6 @@ public:
 
     // Replaces the modal message box, so that tests never wait on one.
     void setMessageBox(MessageBox messageBox) { m_messageBox = std::move(messageBox); }
-
-    Text variableName(int row) const override;
-    Text variableExpression(int row) const override;
-    Text variableResult(int row) const override;
-    bool degrees() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,9 +64,17 @@ private:
     void mAboutUs_Click();
     void mExit_Click();
 
-    // Runs a command that evaluates; a fault the engine raises is shown, and
-    // the command writes nothing further.
-    void runCommand(const std::function<void()>& command);
+    // What a command evaluates: the text of a box, and the box its result goes to.
+    struct Computation {
+        const TextBox* source;
+        bool vDetectVariable;
+        TextBox* target;
+    };
+    // Evaluates each in turn, all with the variable rows and the angle unit
+    // as they stand now, and writes each result into its box. A fault the
+    // engine raises is shown, and nothing further is written.
+    void evaluateInto(const std::vector<Computation>& computations);
+    EvaluationContext context() const;
 
     TextBox* m_expression = nullptr;
     std::array<TextBox*, kRows> m_names{};

@@ -1,0 +1,105 @@
+#include "engine/evaluation.h"
+
+#include "engine/evaluate.h"
+#include "engine/fault.h"
+#include "engine/messages.h"
+#include "engine/number_text.h"
+#include "engine/steps.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vantor {
+
+int Evaluation::nestedDepth() const
+{
+    if (m_depth >= cEvaluate::kMaxNesting)
+        raise(FaultKind::OutOfStackSpace);
+    return m_depth + 1;
+}
+
+Outcome Evaluation::evaluateText(Text text, bool vDetectVariable) const
+{
+    text = CleanExpression(std::move(text));
+    const VariableRows* variables = vDetectVariable ? &m_variables : nullptr;
+    if (const std::u16string_view fault = CheckExpression(text, variables); !fault.empty())
+        return {fault};
+    const Text rewritten = RewriteSigns(std::move(text));
+    const Prepared prepared{rewritten, variables, {}, {}};
+    return Evaluation(*this, &prepared, m_depth).evaluateChecked(rewritten);
+}
+
+Outcome Evaluation::evaluateArgument(std::size_t start, std::size_t end) const
+{
+    // Cleaning and sign rewriting would leave the argument as it is: it is a
+    // part of a text they have been through.
+    const TextView argument = m_prepared->text.substr(start, end - start);
+    // A plain number in brackets, as in sin(30), is that number: it passes
+    // every check and is its own postfix list.
+    const TextView inner = argument.substr(1, argument.size() - 2);
+    if (std::all_of(inner.begin(), inner.end(), isNumberChar) && isNumber(inner))
+        return {{}, numberValue(inner)};
+    // The index answers for the checks unless a variable's name holds a
+    // bracket, and so may reach across the edges of the argument.
+    const VariableRows* variables = m_prepared->variables;
+    std::u16string_view fault;
+    if (variables && variables->bracketInName()) {
+        fault = CheckExpression(argument, variables);
+    } else {
+        if (!m_prepared->faults)
+            m_prepared->faults.emplace(m_prepared->text, variables);
+        fault = m_prepared->faults->firstFault(start, end);
+    }
+    if (!fault.empty())
+        return {fault};
+    return evaluateChecked(argument);
+}
+
+Outcome Evaluation::evaluateChecked(TextView text) const
+{
+    TokenList tokens;
+    if (const std::u16string_view message = Tokenise(*this, text, tokens); !message.empty())
+        return {message};
+    return {{}, EvaluatePostfix(ToPostfix(tokens))};
+}
+
+double Evaluation::ApplyFunctions(TextView text, std::size_t position, std::size_t& covered) const
+{
+    const FunctionEntry& entry = *openingAt(text, position);
+    covered = entry.name.size();
+    if (entry.function == Function::Pi)
+        return functionValue(entry.function, 0, m_context.degrees);
+    // The argument, brackets included, is evaluated on its own, as a whole
+    // expression; a message from it is no number.
+    const std::size_t open = static_cast<std::size_t>(text.data() - m_prepared->text.data()) + position + covered;
+    if (m_prepared->closing.empty())
+        m_prepared->closing = closingPositions(m_prepared->text, Text::npos);
+    const std::size_t end = m_prepared->closing[open];
+    // Without a closing bracket the scan for one would read empty characters
+    // until its 16-bit position overflowed.
+    if (end == Text::npos)
+        raise(FaultKind::Overflow);
+    covered += end - open;
+    const Outcome argument = Evaluation(*this, m_prepared, nestedDepth()).evaluateArgument(open, end);
+    if (!argument.message.empty())
+        raise(FaultKind::TypeMismatch);
+    // The argument's value as its number text reads back.
+    return functionValue(entry.function, roundTo15Digits(argument.value), m_context.degrees);
+}
+
+const VariableRow* Evaluation::variableAt(TextView text, std::size_t position) const
+{
+    return m_prepared->variables ? m_prepared->variables->match(text, position) : nullptr;
+}
+
+Outcome Evaluation::SpliceValue(const VariableRow& row) const
+{
+    const Outcome outcome = Evaluation(*this, nullptr, nestedDepth()).evaluateText(row.expression, false);
+    // A message would otherwise be spliced into the expression as characters;
+    // the outer evaluation answers it as the message of a variable in error.
+    if (!outcome.message.empty())
+        return {messages::kVariableInError};
+    return outcome;
+}
+
+} // namespace vantor
