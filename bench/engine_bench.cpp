@@ -4,7 +4,6 @@
 
 #include "engine/evaluate.h"
 #include "engine/fault.h"
-#include "engine/stored_context.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +15,7 @@ using namespace vantor;
 
 constexpr std::size_t kLongest = 32766;
 
-void evaluate(benchmark::State& state, const StoredContext& rows, const Text& expression)
+void evaluate(benchmark::State& state, const EvaluationContext& rows, const Text& expression)
 {
     std::size_t faults = 0;
     for (auto _ : state) {
@@ -30,17 +29,17 @@ void evaluate(benchmark::State& state, const StoredContext& rows, const Text& ex
     state.counters["faulted"] = faults > 0 ? 1 : 0;
 }
 
-StoredContext degrees()
+EvaluationContext degrees()
 {
-    return StoredContext{};
+    return EvaluationContext{};
 }
 
-StoredContext threeVariables()
+EvaluationContext threeVariables()
 {
-    StoredContext rows;
-    rows.row(0) = {u"r", u"2.5", u"2.5"};
-    rows.row(1) = {u"h", u"sin(30)*4", u"1.99999999792743"};
-    rows.row(2) = {u"n", u"fac(5)", u"120"};
+    EvaluationContext rows;
+    rows.rows[0] = {u"r", u"2.5", u"2.5"};
+    rows.rows[1] = {u"h", u"sin(30)*4", u"1.99999999792743"};
+    rows.rows[2] = {u"n", u"fac(5)", u"120"};
     return rows;
 }
 
@@ -108,8 +107,8 @@ void BM_ExponentChain(benchmark::State& state)
 }
 void BM_VariableChain(benchmark::State& state)
 {
-    StoredContext rows;
-    rows.row(0) = {u"x", u"1+1", u"2"};
+    EvaluationContext rows;
+    rows.rows[0] = {u"x", u"1+1", u"2"};
     evaluate(state, rows, chain(u"x", static_cast<std::size_t>(state.range(0))));
 }
 void BM_FunctionNest(benchmark::State& state)

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
+#include <thread>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -466,6 +467,52 @@ TEST(VantorEval, DeepestNestingNeedsNoBigStackOfItsOwn)
     const int err = scratch.output("err");
     EXPECT_EQ(exitStatus(start({}, {in, out, err, false, 512 * 1024})), 1);
     EXPECT_EQ(slurp(scratch.path("out")), "1\nFault: Out of stack space\n");
+}
+
+TEST(VantorEval, LinesFarBeyondTheLimitAreAnsweredInBoundedMemory)
+{
+    // 100 MB lines through a pipe: one too long to evaluate, one whose text is
+    // short once its blanks are gone; each is answered, and so is the next.
+    constexpr std::size_t kLineBytes = 100 << 20;
+    int toEval[2];
+    ASSERT_EQ(pipe2(toEval, O_CLOEXEC), 0);
+    Scratch scratch;
+    const int out = scratch.output("out");
+    const int err = scratch.output("err");
+    const pid_t child = start({}, {toEval[0], out, err});
+    close(toEval[0]);
+    std::thread writer([fd = toEval[1]] {
+        const auto send = [fd](const std::string& text) {
+            for (std::size_t sent = 0; sent < text.size();) {
+                const ssize_t n = write(fd, text.data() + sent, text.size() - sent);
+                if (n <= 0)
+                    return;
+                sent += static_cast<std::size_t>(n);
+            }
+        };
+        std::string sum;
+        for (std::size_t i = 0; i < 1 << 20; ++i)
+            sum += "1+";
+        for (std::size_t i = 0; i < kLineBytes / sum.size(); ++i)
+            send(sum);
+        send("1\n");
+        const std::string blanks(1 << 20, ' ');
+        for (std::size_t i = 0; i < kLineBytes / blanks.size(); ++i)
+            send(blanks);
+        send("2 * 3\n7\n");
+        close(fd);
+    });
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    writer.join();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(slurp(scratch.path("out")), "Fault: Overflow\n6\n7\n");
+    // What the process held at most: far below a line, whatever extra the
+    // sanitizers take. Under an emulator it is the emulator's.
+    if (program().emulator.empty()) {
+        EXPECT_LT(usage.ru_maxrss, 64 << 10) << "KB resident at most";
+    }
 }
 
 } // namespace

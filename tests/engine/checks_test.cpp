@@ -27,12 +27,12 @@ void PrintTo(const CheckRow& row, std::ostream* os)
 }
 
 // Rows named x, a and ab, none in error.
-StoredContext namedRows()
+EvaluationContext namedRows()
 {
-    StoredContext rows;
-    rows.row(0) = {u"x", u"2", u"2"};
-    rows.row(1) = {u"a", u"1", u"1"};
-    rows.row(2) = {u"ab", u"3", u"3"};
+    EvaluationContext rows;
+    rows.rows[0] = {u"x", u"2", u"2"};
+    rows.rows[1] = {u"a", u"1", u"1"};
+    rows.rows[2] = {u"ab", u"3", u"3"};
     return rows;
 }
 
@@ -93,8 +93,8 @@ TEST(Checks, WithoutVariablesOnlyFunctionsAndPiAreKnown)
 // A result box beginning "Error", in any row, named or not, fails every use of a variable.
 TEST(Checks, ARowInErrorFailsEveryUseOfAVariable)
 {
-    StoredContext rows = namedRows();
-    rows.row(4).result = u"Error. Wrong Parenthisation";
+    EvaluationContext rows = namedRows();
+    rows.rows[4].result = u"Error. Wrong Parenthisation";
     EXPECT_EQ(u8(EngineSteps::CheckExpression(rows, u"2*x", true)), u8(m::kVariableInError));
     EXPECT_EQ(u8(EngineSteps::CheckExpression(rows, u"2*3", true)), "2*3");
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "engine/context.h"
 #include "engine/evaluate.h"
 #include "engine/fault.h"
-#include "engine/stored_context.h"
+#include "tools/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -76,9 +77,18 @@ constexpr bool kRadians = false;
 
 inline Outcome evaluateIn(bool degrees, std::string_view expression)
 {
-    StoredContext rows;
-    rows.setDegrees(degrees);
+    EvaluationContext rows;
+    rows.degrees = degrees;
     return evaluate(rows, expression);
+}
+
+// Computes row i as Enter in its expression box does: its expression,
+// evaluated without variables, becomes its result. A fault propagates and
+// leaves the result as it was.
+inline void computeRow(EvaluationContext& context, std::size_t i)
+{
+    VariableRow& row = context.rows.at(i);
+    row.result = cEvaluate(context).Evaluate(row.expression, false);
 }
 
 // A table row: an expression and what it comes to.

@@ -1,11 +1,12 @@
 // The engine takes shortcuts where the plain steps would cost too much on long
 // texts. Each test here puts a shortcut beside the plain step it replaces, on
-// thousands of generated texts, and expects the same text, tokens, value or
-// fault from both.
+// thousands of generated texts, and expects the same text, value or fault
+// from both.
 
 #include "engine/arithmetic.h"
+#include "engine/checks.h"
+#include "engine/messages.h"
 #include "engine/number_text.h"
-#include "engine/prepared_text.h"
 
 #include "tests/engine/engine_steps.h"
 #include "tests/engine/engine_test_support.h"
@@ -74,14 +75,14 @@ private:
     std::mt19937 m_random;
 };
 
-StoredContext generatorRows()
+EvaluationContext generatorRows()
 {
-    StoredContext rows;
-    rows.row(0) = {u"x", u"2*3", u"6"};
-    rows.row(1) = {u"ab", u"-5", u"-5"};
-    rows.row(2) = {u"a", u"1/100000", u"1E-05"};
-    rows.row(3) = {u"x1", u"7", u"7"};
-    rows.row(4) = {u"q", u"(1", u"7"}; // stale: its expression has gone bad since
+    EvaluationContext rows;
+    rows.rows[0] = {u"x", u"2*3", u"6"};
+    rows.rows[1] = {u"ab", u"-5", u"-5"};
+    rows.rows[2] = {u"a", u"1/100000", u"1E-05"};
+    rows.rows[3] = {u"x1", u"7", u"7"};
+    rows.rows[4] = {u"q", u"(1", u"7"}; // stale: its expression has gone bad since
     return rows;
 }
 
@@ -130,6 +131,39 @@ Text rewriteSignBySign(Text text)
     return text;
 }
 
+// A number's exponent as written out in the text: the whole number, mantissa
+// to exponent digits, becomes one bracketed product; a "+" after the letter
+// is dropped and a "-" becomes a subtraction from zero. 2e3 becomes (2*10^3),
+// 1.5E-05 becomes (1.5*10^(0-05)).
+Text expandExponent(const Text& text, std::size_t letter)
+{
+    std::size_t start = letter;
+    while (start > 0 && isNumberChar(text[start - 1]))
+        --start;
+    std::size_t end = letter + 1;
+    const bool negative = end < text.size() && text[end] == u'-';
+    if (end < text.size() && (text[end] == u'+' || text[end] == u'-'))
+        ++end;
+    const std::size_t digits = end;
+    while (end < text.size() && isDigit(text[end]))
+        ++end;
+    const Text power = text.substr(digits, end - digits);
+    return text.substr(0, start) + u"(" + text.substr(start, letter - start) + u"*10^" +
+           (negative ? u"(0-" + power + u")" : power) + u")" + text.substr(end);
+}
+
+// A value as the text it stands for: its number text, a negative one as a
+// subtraction from zero, one in exponent form with its exponent written out.
+Text valueText(double value)
+{
+    Text text = numberText(value);
+    if (value < 0)
+        text = u"(0" + text + u")";
+    if (const std::size_t letter = text.find(u'E'); letter != Text::npos)
+        text = expandExponent(text, letter);
+    return text;
+}
+
 // The tokeniser as written: after every substitution the whole text is
 // scanned again from its first character. A value is kept apart from its
 // neighbours by two marks, which are no characters of the text.
@@ -145,7 +179,7 @@ std::optional<Texts> tokeniseRescanning(const EvaluationContext& context, Text t
         text = text.substr(0, at) + kOpen + value + kClose + text.substr(at + covered);
         checkTextLength(length());
     };
-    const VariableSnapshot rows(context);
+    const VariableRows rows(context);
 restart:
     Texts tokens;
     bool inNumber = false;
@@ -168,8 +202,7 @@ restart:
                 pos + 1 + (pos + 1 < text.size() && (text[pos + 1] == u'+' || text[pos + 1] == u'-'));
             while (end < text.size() && isDigit(text[end]))
                 ++end;
-            text = text.substr(0, start) +
-                   ExpandExponent(text.substr(start, end - start), pos - start) +
+            text = text.substr(0, start) + expandExponent(text.substr(start, end - start), pos - start) +
                    text.substr(end);
             checkTextLength(length());
             goto restart;
@@ -196,7 +229,7 @@ restart:
             const double v = EngineSteps::FunctionValue(context, entry->function, x);
             substitute(pos, covered, v < 0 ? u"(0" + numberText(v) + u")" : numberText(v));
             goto restart;
-        } else if (const VariableSnapshot::Row* row = vDetectVariable ? rows.match(text, pos) : nullptr) {
+        } else if (const VariableRow* row = vDetectVariable ? rows.match(text, pos) : nullptr) {
             const Text value = cEvaluate(context).Evaluate(row->expression, false);
             if (value.starts_with(u"Error"))
                 return std::nullopt;
@@ -207,127 +240,6 @@ restart:
     if (tokens.empty())
         raise(FaultKind::Subscript);
     return tokens;
-}
-
-template <class Step> std::string outcomeText(Step step)
-{
-    try {
-        return step();
-    } catch (const Fault& fault) {
-        return "fault " + std::string(fault.message());
-    }
-}
-
-std::string joined(const std::optional<Texts>& tokens)
-{
-    if (!tokens)
-        return "variable in error";
-    std::string out;
-    for (const Text& token : *tokens)
-        out += u8(token) + " ";
-    return out;
-}
-
-TEST(FastPaths, OnePassSignRewritingRewritesAsSignBySign)
-{
-    Generator generator(1);
-    for (int i = 0; i < 4000; ++i) {
-        const Text text = CleanExpression(u16(generator.expression()));
-        ASSERT_EQ(u8(RewriteSigns(text)), u8(rewriteSignBySign(text))) << u8(text);
-    }
-    for (const char* text : {"-(-(-(2", "1)))-(-(-(2", "-sin(-(2", "-(-2)-(-3)", "--5", "(-)"})
-        EXPECT_EQ(u8(RewriteSigns(u16(text))), u8(rewriteSignBySign(u16(text)))) << text;
-}
-
-TEST(FastPaths, SingleScanTokenisesAsRescanning)
-{
-    const StoredContext rows = generatorRows();
-    Generator generator(2);
-    int compared = 0;
-    for (int i = 0; i < 4000; ++i) {
-        for (const bool variables : {true, false}) {
-            const Text text = CleanExpression(u16(generator.expression()));
-            if (!EngineSteps::CheckFault(rows, text, variables).empty())
-                continue;
-            const Text rewritten = RewriteSigns(text);
-            ASSERT_EQ(outcomeText([&] { return joined(EngineSteps::Tokenise(rows, rewritten, variables)); }),
-                      outcomeText([&] { return joined(tokeniseRescanning(rows, rewritten, variables)); }))
-                << u8(rewritten);
-            ++compared;
-        }
-    }
-    EXPECT_GT(compared, 2000);
-}
-
-TEST(FastPaths, IndexedArgumentChecksCheckAsACopyWould)
-{
-    StoredContext rows = generatorRows();
-    Generator generator(3);
-    for (int i = 0; i < 3000; ++i) {
-        rows.row(4).result = i % 7 == 0 ? u"Error." : u"7";
-        const bool variables = i % 3 != 0;
-        const Text text =
-            RewriteSigns(CleanExpression(u16(generator.expression())));
-        const VariableSnapshot snapshot(rows);
-        const PreparedText source(text, variables ? &snapshot : nullptr);
-        for (std::size_t pos = 0; pos < text.size(); ++pos) {
-            const FunctionEntry* entry = openingAt(text, pos);
-            if (!entry || entry->function == Function::Pi)
-                continue;
-            const std::size_t open = pos + entry->name.size();
-            const std::size_t end = source.closingAfter(open);
-            if (end == Text::npos)
-                continue;
-            ASSERT_EQ(u8(source.argumentFault(open, end)),
-                      u8(EngineSteps::CheckFault(rows, text.substr(open, end - open), variables)))
-                << u8(text) << " at " << open;
-        }
-    }
-}
-
-TEST(FastPaths, PendingOperandsReadAsPushedTexts)
-{
-    // Results pushed as their number texts, read back when popped.
-    const auto evaluateWithTexts = [](const Texts& postfix) {
-        std::vector<Text> stack;
-        const auto pop = [&] {
-            if (stack.empty())
-                raise(FaultKind::Subscript);
-            const double value = numberValue(stack.back());
-            stack.pop_back();
-            return value;
-        };
-        for (const Text& token : postfix) {
-            if (isNumber(token)) {
-                stack.push_back(token);
-                continue;
-            }
-            const double b = pop();
-            const double a = pop();
-            const char16_t op = token.front();
-            stack.push_back(numberText(op == u'+'   ? arithmetic::add(a, b)
-                                       : op == u'-' ? arithmetic::subtract(a, b)
-                                       : op == u'*' ? arithmetic::multiply(a, b)
-                                       : op == u'/' ? arithmetic::divide(a, b)
-                                       : op == u'%' ? arithmetic::remainder(a, b)
-                                                    : arithmetic::power(a, b)));
-        }
-        return numberText(pop());
-    };
-    std::mt19937 random(4);
-    const char* const kOperands[] = {"3", "0.1", "1e308",  "1.7976931348623157e308",
-                                     "0", "7.5", "1e-320", "123456789012345678"};
-    for (int i = 0; i < 5000; ++i) {
-        Texts postfix;
-        for (int n = std::uniform_int_distribution<int>(1, 9)(random); n > 0; --n) {
-            if (random() % 2)
-                postfix.push_back(u16(kOperands[random() % 8]));
-            else
-                postfix.emplace_back(1, u"+-*/%^"[random() % 6]);
-        }
-        ASSERT_EQ(outcomeText([&] { return u8(numberText(EngineSteps::EvaluatePostfix(postfix))); }),
-                  outcomeText([&] { return u8(evaluateWithTexts(postfix)); }));
-    }
 }
 
 // Doubles of every magnitude and bit pattern, and values near 15-digit halfway points.
@@ -349,6 +261,165 @@ double anyDouble(std::mt19937_64& random)
     }
     default:
         return std::uniform_real_distribution<double>(-1000, 1000)(random);
+    }
+}
+
+template <class Step> std::string outcomeText(Step step)
+{
+    try {
+        return step();
+    } catch (const Fault& fault) {
+        return "fault " + std::string(fault.message());
+    }
+}
+
+// What the tokens come to, as the result box would show it.
+std::string resultOf(const std::optional<Texts>& tokens)
+{
+    if (!tokens)
+        return u8(messages::kVariableInError);
+    return u8(numberText(EngineSteps::EvaluateTokens(*tokens)));
+}
+
+TEST(FastPaths, OnePassSignRewritingRewritesAsSignBySign)
+{
+    Generator generator(1);
+    for (int i = 0; i < 4000; ++i) {
+        const Text text = CleanExpression(u16(generator.expression()));
+        ASSERT_EQ(u8(RewriteSigns(text)), u8(rewriteSignBySign(text))) << u8(text);
+    }
+    for (const char* text : {"-(-(-(2", "1)))-(-(-(2", "-sin(-(2", "-(-2)-(-3)", "--5", "(-)"})
+        EXPECT_EQ(u8(RewriteSigns(u16(text))), u8(rewriteSignBySign(u16(text)))) << text;
+}
+
+// Values go into the token list as they are, instead of as texts scanned
+// again: the result, or the fault, is the same.
+TEST(FastPaths, SingleScanEvaluatesAsRescanning)
+{
+    const EvaluationContext rows = generatorRows();
+    Generator generator(2);
+    int compared = 0;
+    for (int i = 0; i < 4000; ++i) {
+        for (const bool variables : {true, false}) {
+            const Text text = CleanExpression(u16(generator.expression()));
+            if (!EngineSteps::CheckFault(rows, text, variables).empty())
+                continue;
+            const Text rewritten = RewriteSigns(text);
+            ASSERT_EQ(outcomeText([&] { return u8(cEvaluate(rows).Evaluate(text, variables)); }),
+                      outcomeText([&] { return resultOf(tokeniseRescanning(rows, rewritten, variables)); }))
+                << u8(rewritten);
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 2000);
+}
+
+// A variable's value of any size, and its negation, read as the text the
+// value would be written as.
+TEST(FastPaths, VariableValuesReadAsTheirTexts)
+{
+    std::mt19937_64 random(7);
+    EvaluationContext rows;
+    int compared = 0;
+    for (int i = 0; i < 20'000; ++i) {
+        // A number text the checks take: "1.5E-05" as "1.5/1e05", "1E+15" as "1e15".
+        Text expression = numberText(anyDouble(random));
+        if (const std::size_t letter = expression.find(u'E'); letter != Text::npos)
+            expression.replace(letter, 2, expression[letter + 1] == u'-' ? u"/1e" : u"e");
+        Text value;
+        try {
+            rows.rows[0] = {u"x", expression, {}};
+            value = cEvaluate(rows).Evaluate(expression, false);
+        } catch (const Fault&) {
+            continue;
+        }
+        ASSERT_TRUE(isNumber(value)) << u8(expression);
+        const Text written = valueText(numberValue(value));
+        for (const char* form : {"x", "1/x", "2^x", "0-x"}) {
+            Text spelt = u16(form);
+            spelt.replace(spelt.find(u'x'), 1, written);
+            ASSERT_EQ(outcomeText([&] { return u8(cEvaluate(rows).Evaluate(u16(form), true)); }),
+                      outcomeText([&] { return u8(cEvaluate(rows).Evaluate(spelt, false)); }))
+                << form << " with x = " << u8(value);
+        }
+        ++compared;
+    }
+    EXPECT_GT(compared, 10'000);
+}
+
+TEST(FastPaths, IndexedArgumentChecksCheckAsACopyWould)
+{
+    EvaluationContext rows = generatorRows();
+    Generator generator(3);
+    for (int i = 0; i < 3000; ++i) {
+        rows.rows[4].result = i % 7 == 0 ? u"Error." : u"7";
+        const VariableRows named(rows);
+        const VariableRows* variables = i % 3 != 0 ? &named : nullptr;
+        const Text text = RewriteSigns(CleanExpression(u16(generator.expression())));
+        const checks::FaultIndex faults(text, variables);
+        const std::vector<std::size_t> closing = closingPositions(text, Text::npos);
+        for (std::size_t pos = 0; pos < text.size(); ++pos) {
+            const FunctionEntry* entry = openingAt(text, pos);
+            if (!entry || entry->function == Function::Pi)
+                continue;
+            const std::size_t open = pos + entry->name.size();
+            const std::size_t end = closing[open];
+            if (end == Text::npos)
+                continue;
+            ASSERT_EQ(u8(faults.firstFault(open, end)),
+                      u8(CheckExpression(text.substr(open, end - open), variables)))
+                << u8(text) << " at " << open;
+        }
+    }
+}
+
+TEST(FastPaths, PendingOperandsReadAsPushedTexts)
+{
+    // Results pushed as their number texts, read back when popped.
+    const auto evaluateWithTexts = [](const Texts& postfix) {
+        std::vector<Text> stack;
+        const auto pop = [&] {
+            if (stack.empty())
+                raise(FaultKind::Subscript);
+            const double value = numberValue(stack.back());
+            stack.pop_back();
+            return value;
+        };
+        for (const Text& token : postfix) {
+            if (token.front() == u'{') {
+                stack.push_back(token.substr(1, token.size() - 2));
+                continue;
+            }
+            if (isNumber(token)) {
+                stack.push_back(token);
+                continue;
+            }
+            const double b = pop();
+            const double a = pop();
+            const char16_t op = token.front();
+            stack.push_back(numberText(op == u'+'   ? arithmetic::add(a, b)
+                                       : op == u'-' ? arithmetic::subtract(a, b)
+                                       : op == u'*' ? arithmetic::multiply(a, b)
+                                       : op == u'/' ? arithmetic::divide(a, b)
+                                       : op == u'%' ? arithmetic::remainder(a, b)
+                                                    : arithmetic::power(a, b)));
+        }
+        return numberText(pop());
+    };
+    std::mt19937 random(4);
+    // Numbers with an exponent are values, as the tokeniser puts them in.
+    const char* const kOperands[] = {"3", "0.1", "{1e308}",  "{1.7976931348623157e308}",
+                                     "0", "7.5", "{1e-320}", "123456789012345678"};
+    for (int i = 0; i < 5000; ++i) {
+        Texts postfix;
+        for (int n = std::uniform_int_distribution<int>(1, 9)(random); n > 0; --n) {
+            if (random() % 2)
+                postfix.push_back(u16(kOperands[random() % 8]));
+            else
+                postfix.emplace_back(1, u"+-*/%^"[random() % 6]);
+        }
+        ASSERT_EQ(outcomeText([&] { return u8(numberText(EngineSteps::EvaluatePostfix(postfix))); }),
+                  outcomeText([&] { return u8(evaluateWithTexts(postfix)); }));
     }
 }
 
@@ -395,11 +466,32 @@ TEST(FastPaths, NumberTextsAsTheLibraryWritesAndReadsThem)
     }
 }
 
+// The parts of a number text, worked out without writing it, against the text written.
+TEST(FastPaths, NumberPartsAreWhatTheNumberTextHolds)
+{
+    std::mt19937_64 random(8);
+    for (int i = 0; i < 100'000; ++i) {
+        const double value = i == 0 ? 0.0 : anyDouble(random);
+        const Text text = numberText(value);
+        const NumberParts parts = numberParts(value);
+        const bool negative = text.starts_with(u'-');
+        const std::size_t letter = text.find(u'E');
+        const TextView figures = TextView(text).substr(negative ? 1 : 0, letter - (negative ? 1 : 0));
+        ASSERT_EQ(parts.length, text.size()) << u8(text);
+        ASSERT_EQ(parts.negative, negative) << u8(text);
+        ASSERT_EQ(parts.exponentForm, letter != Text::npos) << u8(text);
+        ASSERT_EQ(parts.figures, numberValue(figures)) << u8(text);
+        if (parts.exponentForm) {
+            ASSERT_EQ(parts.exponent, std::stoi(u8(text.substr(letter + 1)))) << u8(text);
+        }
+    }
+}
+
 TEST(FastPaths, AngleConversionIsTheEvaluatedProduct)
 {
     // Where the number text has no exponent, converting is evaluating the text
     // of the number followed by "*" and the factor.
-    const StoredContext degrees;
+    const EvaluationContext degrees;
     const auto evaluated = [&](double value, std::u16string_view factor) {
         return numberValue(cEvaluate(degrees).Evaluate(numberText(value) + Text(factor), false));
     };

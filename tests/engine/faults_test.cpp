@@ -51,6 +51,14 @@ const ExpressionRow kFaults[] = {
     {"OperatorBeforeClosingBracket", "(2*)", faults(FaultKind::Subscript)},
     {"OperatorAfterOpeningBracket", "(*2)", faults(FaultKind::Subscript)},
     {"OperatorAfterUnmatchedBracket", "2)+(3", faults(FaultKind::Subscript)},
+    // A number whose exponent takes it beyond the range overflows where the
+    // evaluation reaches it; one with two points is no number as soon as the
+    // postfix conversion meets it, before any value is computed.
+    {"OverflowingNumberAfterDivisionByZero", "1/0+1e400", faults(FaultKind::DivisionByZero)},
+    {"OverflowingNumberBeforeDivisionByZero", "1e400+1/0", faults(FaultKind::Overflow)},
+    {"OverflowingNumberBeforeBracketAfterNumber", "1e400*2(3)", faults(FaultKind::Subscript)},
+    {"TwoPointNumberWithExponentBeforeBracket", "1.2.3e5*2(3)", faults(FaultKind::TypeMismatch)},
+    {"BracketBeforeTwoPointNumberWithExponent", "2(3)+1.2.3e5", faults(FaultKind::Subscript)},
     {"FaultInsideArgument", "abs(1/0)", faults(FaultKind::DivisionByZero)},
     {"UnclosedArgument", "1)+sin(2", faults(FaultKind::Overflow)},
     // The sign's operand closes before "(3": the argument is ((0-pi)(3)), and

@@ -1,3 +1,5 @@
+#include "engine/engine_stack.h"
+
 #include "tests/engine/engine_test_support.h"
 
 namespace vantor::test {
@@ -46,16 +48,24 @@ std::string growingText(const GrowthRow& row, std::size_t grownLength)
 
 TEST_P(TextGrowth, TextThatGrowsToTheLimitOverflows)
 {
-    StoredContext rows;
-    rows.row(0) = {u"x", u"123456789", u"123456789"};
+    EvaluationContext rows;
+    rows.rows[0] = {u"x", u"123456789", u"123456789"};
+    rows.rows[1] = {u"y", u"0-123456789", u"-123456789"};
+    rows.rows[2] = {u"z", u"1/100000", u"1E-05"};
     EXPECT_EQ(evaluate(rows, growingText(GetParam(), kLongestText)), yields(GetParam().value));
     EXPECT_EQ(evaluate(rows, growingText(GetParam(), kLongestText + 1)), faults(FaultKind::Overflow));
 }
 
 const GrowthRow kGrowth[] = {
-    {"Pi", "pi", 8, "3.14159265"},          {"ExponentExpansion", "1e1", 5, "10"},
-    {"SignRewriting", "-1", 3, "-1"},       {"NegatedPi", "-pi", 11, "-3.14159265"},
+    {"Pi", "pi", 8, "3.14159265"},
+    {"ExponentExpansion", "1e1", 5, "10"},
+    {"SignRewriting", "-1", 3, "-1"},
+    {"NegatedPi", "-pi", 11, "-3.14159265"},
     {"VariableValue", "x", 8, "123456789"},
+    // (0-123456789), (1*10^(0-05)) and (2.43290200817664*10^18) in place of the name or the call
+    {"NegativeValue", "y", 12, "-123456789"},
+    {"ValueInExponentForm", "z", 12, "1E-05"},
+    {"FunctionValueInExponentForm", "fac(20)", 17, "2.43290200817664E+18"},
 };
 INSTANTIATE_TEST_SUITE_P(Substitutions, TextGrowth, testing::ValuesIn(kGrowth), RowName{});
 
@@ -84,6 +94,35 @@ TEST(Nesting, DeepestNestingThatFitsEvaluatesOrRunsOutOfStackSpace)
         EXPECT_TRUE(outcome == yields("1") || outcome == faults(FaultKind::OutOfStackSpace))
             << testing::PrintToString(outcome);
     }
+}
+
+// On the engine's stack the deepest nesting allowed evaluates, whatever stack
+// the calling thread has, and one level more runs out of stack space.
+TEST(EngineStack, HoldsTheDeepestNestingAllowed)
+{
+    const auto deepest = static_cast<std::size_t>(cEvaluate::kMaxNesting);
+    Outcome allowed;
+    Outcome beyond;
+    Outcome brackets;
+    runOnEngineStack([&] {
+        allowed = evaluateIn(kDegrees, nested("abs(", deepest, "-1"));
+        beyond = evaluateIn(kDegrees, nested("abs(", deepest + 1, "-1"));
+        brackets = evaluateIn(kDegrees, nested("(", (kLongestText - 1) / 2, "1"));
+    });
+    EXPECT_EQ(allowed, yields("1"));
+    EXPECT_EQ(beyond, faults(FaultKind::OutOfStackSpace));
+    EXPECT_EQ(brackets, yields("1"));
+}
+
+TEST(EngineStack, AFaultInTheWorkIsRaisedAgainInTheCaller)
+{
+    EvaluationContext rows;
+    EXPECT_EQ(outcomeOf([&] {
+                  Text result;
+                  runOnEngineStack([&] { result = cEvaluate(rows).Evaluate(u"1/0", true); });
+                  return u8(result);
+              }),
+              faults(FaultKind::DivisionByZero));
 }
 
 } // namespace

@@ -46,8 +46,43 @@ const PostfixRow kPostfix[] = {
     {"SubtractionFromZero", "( 0 - 5 ) * 2", "0 5 - 2 *"},
     {"SingleNumber", "7", "7"},
     {"DoubleBrackets", "( ( 2 ) )", "2"},
+    {"ValueIsOneOperand", "{3.14159265} * ( 2 - {-3} )", "{3.14159265} 2 {-3} - *"},
+    {"JoinedNumberKeepsItsDigitsAndPoints", "2.e3 + 1", "2.3 1 +"},
 };
 INSTANTIATE_TEST_SUITE_P(Tokens, ToPostfix, testing::ValuesIn(kPostfix), RowName{});
+
+Outcome postfixOf(const char* tokens)
+{
+    return outcomeOf([&] {
+        std::string out;
+        for (const std::string& token : u8(EngineSteps::ToPostfix(words(tokens))))
+            out += (out.empty() ? "" : " ") + token;
+        return out;
+    });
+}
+
+Outcome valueOf(const char* postfix)
+{
+    return outcomeOf([&] { return u8(numberText(EngineSteps::EvaluatePostfix(words(postfix)))); });
+}
+
+// The conversion faults on a number with two points, on two operands side by
+// side and on a value that is no number, each where it meets it; a value
+// that overflows faults only where the evaluation reaches it.
+TEST(ToPostfix, FaultsWhereItMeetsTheToken)
+{
+    EXPECT_EQ(postfixOf("1.2.3 + ( 2"), faults(FaultKind::TypeMismatch));
+    EXPECT_EQ(postfixOf("2 {3} + 1.2.3"), faults(FaultKind::Subscript));
+    EXPECT_EQ(postfixOf("( 2 ) {3}"), faults(FaultKind::Subscript));
+    EXPECT_EQ(postfixOf("{type-mismatch} ( 3 )"), faults(FaultKind::TypeMismatch));
+    EXPECT_EQ(postfixOf("{overflow} * 2"), yields("{overflow} 2 *"));
+    EXPECT_EQ(postfixOf("{overflow} ( 3 )"), faults(FaultKind::Subscript));
+    EXPECT_EQ(postfixOf("( )"), faults(FaultKind::Subscript));
+
+    EXPECT_EQ(valueOf("1 0 / {overflow} +"), faults(FaultKind::DivisionByZero));
+    EXPECT_EQ(valueOf("{overflow} 1 0 / +"), faults(FaultKind::Overflow));
+    EXPECT_EQ(valueOf("2.e3 {0.5} *"), yields("1.15"));
+}
 
 class Operators : public testing::TestWithParam<ExpressionRow> {};
 

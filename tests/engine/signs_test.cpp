@@ -55,8 +55,8 @@ class SignedValues : public testing::TestWithParam<ExpressionRow> {};
 
 TEST_P(SignedValues, Evaluate)
 {
-    StoredContext rows;
-    rows.row(0) = {u"x", u"3", u"3"};
+    EvaluationContext rows;
+    rows.rows[0] = {u"x", u"3", u"3"};
     EXPECT_EQ(evaluate(rows, GetParam().expression), GetParam().expected);
 }
 

@@ -1,25 +1,30 @@
-#include "tests/engine/engine_steps.h"
+#include "engine/messages.h"
+
 #include "tests/engine/engine_test_support.h"
 
 namespace vantor::test {
 namespace {
 
-StoredContext tokenRows()
+EvaluationContext tokenRows()
 {
-    StoredContext rows;
-    rows.row(0) = {u"a", u"1", u"1"};
-    rows.row(1) = {u"ab", u"2", u"2"};
-    rows.row(2) = {u"x", u"2*3", u"6"};
-    rows.row(3) = {u"big", u"10^15", u"1E+15"};
-    rows.row(4) = {u"x9", u"7", u"7"};
+    EvaluationContext rows;
+    rows.rows[0] = {u"a", u"1", u"1"};
+    rows.rows[1] = {u"ab", u"2", u"2"};
+    rows.rows[2] = {u"x", u"2*3", u"6"};
+    rows.rows[3] = {u"big", u"10^15", u"1E+15"};
+    rows.rows[4] = {u"x9", u"7", u"7"};
     return rows;
 }
 
+// A text and what evaluating it comes to, with or without the variables,
+// which shows how it was split into tokens and what was put in for its
+// names: a number with two points is one token, a number with its exponent,
+// pi, a function call or a variable one value.
 struct TokenRow {
     const char* name;
     const char* text;
     bool vDetectVariable;
-    std::vector<std::string> tokens;
+    Outcome expected;
 };
 
 void PrintTo(const TokenRow& row, std::ostream* os)
@@ -32,45 +37,47 @@ class Tokenise : public testing::TestWithParam<TokenRow> {};
 TEST_P(Tokenise, SplitsAndSubstitutes)
 {
     const TokenRow& row = GetParam();
-    const std::optional<EngineSteps::Texts> tokens =
-        EngineSteps::Tokenise(tokenRows(), u16(row.text), row.vDetectVariable);
-    ASSERT_TRUE(tokens.has_value());
-    EXPECT_EQ(u8(*tokens), row.tokens);
+    const EvaluationContext rows = tokenRows();
+    EXPECT_EQ(outcomeOf([&] { return u8(cEvaluate(rows).Evaluate(u16(row.text), row.vDetectVariable)); }),
+              row.expected);
 }
 
 const TokenRow kTokens[] = {
-    {"Decimal", "12.5+3", false, {"12.5", "+", "3"}},
-    {"Brackets", "(1+2)*4", false, {"(", "1", "+", "2", ")", "*", "4"}},
-    {"LeadingPoint", ".5%2", false, {".5", "%", "2"}},
-    {"TwoPointsStayOneToken", "1.2.3", false, {"1.2.3"}},
-    {"Power", "2^10", false, {"2", "^", "10"}},
-    {"ExponentBecomesBracketedProduct", "2e3", false, {"(", "2", "*", "10", "^", "3", ")"}},
-    {"DroppedLetterJoinsDigits", "2.e3", false, {"2.3"}},
-    {"PiEachTime", "pi+pi", false, {"3.14159265", "+", "3.14159265"}},
-    {"NegativeFunctionValue", "int(0-2.5)", false, {"(", "0", "-", "3", ")"}},
-    {"VariableValue", "x+1", true, {"6", "+", "1"}},
-    {"VariableNameDroppedWithoutLookup", "x+1", false, {"+", "1"}},
-    {"LongestNameWins", "ab", true, {"2"}},
-    {"LargeValueCarriedThrough", "big", true, {"(", "1", "*", "10", "^", "15", ")"}},
+    {"Decimal", "12.5+3", false, yields("15.5")},
+    {"Brackets", "(1+2)*4", false, yields("12")},
+    {"LeadingPoint", ".5%2", false, yields("0.5")},
+    {"TwoPointsStayOneToken", "1.2.3", false, faults(FaultKind::TypeMismatch)},
+    {"Power", "2^10", false, yields("1024")},
+    {"NumberWithExponentIsOneValue", "2e3", false, yields("2000")},
+    // The checks fail the text before a scan could drop the letter.
+    {"DroppedLetterJoinsDigits", "2.e3", false, yields(u8(messages::kWrongExponentialNumber))},
+    {"PiEachTime", "pi+pi", false, yields("6.2831853")},
+    {"NegativeFunctionValue", "int(0-2.5)", false, yields("-3")},
+    {"VariableValue", "x+1", true, yields("7")},
+    // The checks fail the name before a scan could drop it.
+    {"VariableNameDroppedWithoutLookup", "x+1", false, yields(u8(messages::kUnknownIdentifier))},
+    {"LongestNameWins", "ab", true, yields("2")},
+    {"LargeValueCarriedThrough", "big", true, yields("1E+15")},
 };
 INSTANTIATE_TEST_SUITE_P(Texts, Tokenise, testing::ValuesIn(kTokens), RowName{});
 
-// The whole number, mantissa to exponent digits, becomes one bracketed product;
-// a "+" after the letter is dropped and a "-" becomes a subtraction from zero.
-TEST(ExpandExponent, PutsTheWholeNumberInBrackets)
+// The whole number, mantissa to exponent digits, is one operand, and so is a
+// value in exponent form put in for a function call or a variable.
+TEST(ExponentNumbers, TheWholeNumberIsOneOperand)
 {
-    EXPECT_EQ(u8(ExpandExponent(u"2e3", 1)), "(2*10^3)");
-    EXPECT_EQ(u8(ExpandExponent(u"1.5E-05", 3)), "(1.5*10^(0-05))");
-    EXPECT_EQ(u8(ExpandExponent(u"1E+15", 1)), "(1*10^15)");
-    EXPECT_EQ(u8(ExpandExponent(u"1/2e3+1", 3)), "1/(2*10^3)+1");
+    const EvaluationContext rows = tokenRows();
+    EXPECT_EQ(evaluate(rows, "2e3"), yields("2000"));
+    EXPECT_EQ(evaluate(rows, "1/abs(-0.000015)"), yields("66666.6666666667"));
+    EXPECT_EQ(evaluate(rows, "1/big"), yields("1E-15"));
+    EXPECT_EQ(evaluate(rows, "1/2e3+1"), yields("1.0005"));
 }
 
 class Substitutions : public testing::TestWithParam<ExpressionRow> {};
 
 TEST_P(Substitutions, Evaluate)
 {
-    StoredContext rows = tokenRows();
-    rows.row(1) = {u"y", u"1/100000", u"1E-05"};
+    EvaluationContext rows = tokenRows();
+    rows.rows[1] = {u"y", u"1/100000", u"1E-05"};
     EXPECT_EQ(evaluate(rows, GetParam().expression), GetParam().expected);
 }
 
@@ -108,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Expressions, Substitutions, testing::ValuesIn(kSubstitu
 // A point after pi can join neither pi's digits nor stand alone.
 TEST(Substitutions, PiFollowedByAPointFaults)
 {
-    EXPECT_TRUE(evaluate(StoredContext{}, "pi.").fault.has_value());
+    EXPECT_TRUE(evaluate(EvaluationContext{}, "pi.").fault.has_value());
 }
 
 } // namespace

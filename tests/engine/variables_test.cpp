@@ -7,32 +7,32 @@ namespace {
 
 namespace m = messages;
 
-struct VariableRow {
+struct VariableCase {
     const char* name;
-    std::vector<StoredContext::Row> rows; // rows 0, 1, ... as their boxes hold them
+    std::vector<VariableRow> rows; // rows 0, 1, ... as their boxes hold them
     const char* expression;
     Outcome expected;
 };
 
-void PrintTo(const VariableRow& row, std::ostream* os)
+void PrintTo(const VariableCase& row, std::ostream* os)
 {
     *os << row.expression;
 }
 
-class Variables : public testing::TestWithParam<VariableRow> {};
+class Variables : public testing::TestWithParam<VariableCase> {};
 
 TEST_P(Variables, Evaluate)
 {
-    StoredContext rows;
+    EvaluationContext rows;
     for (std::size_t i = 0; i < GetParam().rows.size(); ++i)
-        rows.row(static_cast<int>(i)) = GetParam().rows[i];
+        rows.rows.at(i) = GetParam().rows[i];
     EXPECT_EQ(evaluate(rows, GetParam().expression), GetParam().expected);
 }
 
 const Outcome kUnknown = yields(u8(m::kUnknownIdentifier));
 const Outcome kInError = yields(u8(m::kVariableInError));
 
-const VariableRow kVariables[] = {
+const VariableCase kVariables[] = {
     {"ValueOfExpression", {{u"x", u"2*3", u"6"}}, "x+1", yields("7")},
     {"NegativeValueAsSubtraction", {{u"x", u"-5", u"-5"}}, "x+1", yields("-4")},
     {"NegativeValueAsOperand", {{u"x", u"0-5", u"-5"}}, "2*x", yields("-10")},
@@ -75,6 +75,12 @@ const VariableRow kVariables[] = {
      {{u"a)", u"5", u"5"}},
      "(abs(a))+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1",
      yields("36")},
+    // The argument "(a)" is checked as a text of its own, where the name
+    // "a)+b" is cut off: an unknown identifier, and so no number.
+    {"BracketInNameReachingAcrossArgumentEdge",
+     {{u"a)+b", u"5", u"5"}},
+     "abs(a)+b",
+     faults(FaultKind::TypeMismatch)},
     {"FaultInVariableExpression", {{u"x", u"1/0", u"1"}}, "x+1", faults(FaultKind::DivisionByZero)},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, Variables, testing::ValuesIn(kVariables), RowName{});
@@ -82,27 +88,27 @@ INSTANTIATE_TEST_SUITE_P(Rows, Variables, testing::ValuesIn(kVariables), RowName
 // Computing a row puts its expression's result, evaluated without variables,
 // into its result box; a row in error fails every use of a variable until it
 // is computed again without error; a fault leaves the box as it was.
-TEST(StoredContext, ComputingARowRefreshesItsResultBox)
+TEST(RowResults, ComputingARowRefreshesItsResultBox)
 {
-    StoredContext rows;
-    rows.row(0) = {u"r", u"2", u""};
-    rows.row(1) = {u"", u"(1", u""};
-    rows.row(2) = {u"y", u"r+1", u""};
-    for (int i = 0; i < 3; ++i)
-        rows.computeRow(i);
-    EXPECT_EQ(u8(rows.row(0).result), "2");
-    EXPECT_EQ(u8(rows.row(1).result), u8(m::kWrongParenthisation));
-    EXPECT_EQ(u8(rows.row(2).result), u8(m::kUnknownIdentifier));
-    rows.row(1).expression = rows.row(2).expression = u"1";
+    EvaluationContext rows;
+    rows.rows[0] = {u"r", u"2", u""};
+    rows.rows[1] = {u"", u"(1", u""};
+    rows.rows[2] = {u"y", u"r+1", u""};
+    for (std::size_t i = 0; i < 3; ++i)
+        computeRow(rows, i);
+    EXPECT_EQ(u8(rows.rows[0].result), "2");
+    EXPECT_EQ(u8(rows.rows[1].result), u8(m::kWrongParenthisation));
+    EXPECT_EQ(u8(rows.rows[2].result), u8(m::kUnknownIdentifier));
+    rows.rows[1].expression = rows.rows[2].expression = u"1";
     EXPECT_EQ(evaluate(rows, "r*3"), kInError);
 
-    rows.computeRow(1);
-    rows.computeRow(2);
+    computeRow(rows, 1);
+    computeRow(rows, 2);
     EXPECT_EQ(evaluate(rows, "r*3"), yields("6"));
 
-    rows.row(0).expression = u"1/0";
-    EXPECT_THROW(rows.computeRow(0), Fault);
-    EXPECT_EQ(u8(rows.row(0).result), "2");
+    rows.rows[0].expression = u"1/0";
+    EXPECT_THROW(computeRow(rows, 0), Fault);
+    EXPECT_EQ(u8(rows.rows[0].result), "2");
 }
 
 } // namespace

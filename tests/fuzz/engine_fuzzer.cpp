@@ -12,7 +12,7 @@
 #include "engine/fault.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
-#include "engine/stored_context.h"
+#include "tools/utf8.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -74,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    StoredContext rows;
-    rows.setDegrees((data[0] & 1) == 0);
+    EvaluationContext rows;
+    rows.degrees = (data[0] & 1) == 0;
 
     const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
     std::vector<std::string_view> lines;
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t rowCount = std::min<std::size_t>(lines.size() - 1, EvaluationContext::kRows);
     for (std::size_t i = 0; i < rowCount; ++i) {
         const std::size_t equals = lines[i].find('=');
-        StoredContext::Row& row = rows.row(static_cast<int>(i));
+        VariableRow& row = rows.rows[i];
         row.name = fromUtf8(lines[i].substr(0, equals));
         row.expression = equals == std::string_view::npos ? Text() : fromUtf8(lines[i].substr(equals + 1));
         run(row.result, [&] { return cEvaluate(rows).Evaluate(row.expression, false); });
@@ -98,8 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Text expression = fromUtf8(lines.back());
     if (!run(expression, [&] { return cEvaluate(rows).Evaluate(expression, true); }))
         return 0;
-    for (int i = 0; i < EvaluationContext::kRows; ++i) {
-        StoredContext::Row& row = rows.row(i);
+    for (VariableRow& row : rows.rows) {
         if (!row.name.empty() &&
             !run(row.result, [&] { return cEvaluate(rows).Evaluate(row.expression, false); }))
             break;
