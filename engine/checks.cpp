@@ -32,33 +32,50 @@ checks::Identifier checks::identifierAt(TextView text, std::size_t i, const Vari
     return {row->name.size(), {}};
 }
 
-checks::FaultIndex::FaultIndex(TextView text, const VariableRows* variables) : m_text(text)
+checks::IdentifierFault checks::nextIdentifierFault(TextView text, std::size_t from,
+                                                    const VariableRows* variables)
 {
-    // Each check of the table in turn at each position; spelt out at compile
-    // time, so that each check's test is inlined.
-    const auto noteFaultsAt = [&]<std::size_t... k>(std::size_t i, std::index_sequence<k...>) {
-        ((kLocalChecks[k].faultAt(text, i) ? m_localFaults[k].push_back(i) : void()), ...);
-    };
-    for (std::size_t i = 0; i < text.size(); ++i)
-        noteFaultsAt(i, std::make_index_sequence<kLocalChecks.size()>());
-    // Every run that is not a number, an operator or a bracket must be "pi",
-    // a function opening or, where allowed, a variable's name. A bracketed
-    // group starts with "(", which no identifier here can span, so its own
-    // scan falls into step with this one right after it; past a fault this
-    // scan goes on one character on.
-    for (std::size_t i = 0; i < text.size();) {
+    for (std::size_t i = from; i < text.size();) {
         if (!startsIdentifier(text[i])) {
             ++i;
             continue;
         }
         const Identifier identifier = identifierAt(text, i, variables);
-        if (identifier.fault.empty()) {
-            i += identifier.length;
-        } else {
-            m_identifierFaults.push_back(i);
-            m_identifierMessages.push_back(identifier.fault);
-            ++i;
-        }
+        if (!identifier.fault.empty())
+            return {i, identifier.fault};
+        i += identifier.length;
+    }
+    return {};
+}
+
+// Each local check of the table in turn at position i; spelt out at compile
+// time, so that each check's test is inlined. The index of the first that
+// fails, or the table's size.
+template <std::size_t... k>
+std::size_t firstLocalFaultAt(TextView text, std::size_t i, std::size_t below, std::index_sequence<k...>)
+{
+    std::size_t failed = below;
+    ((k < failed && checks::kLocalChecks[k].faultAt(text, i) ? failed = std::min(failed, k) : 0), ...);
+    return failed;
+}
+
+checks::FaultIndex::FaultIndex(TextView text, const VariableRows* variables) : m_text(text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Every check that fails here, not only the first.
+        [&]<std::size_t... k>(std::index_sequence<k...>) {
+            ((kLocalChecks[k].faultAt(text, i) ? m_localFaults[k].push_back(i) : void()), ...);
+        }(std::make_index_sequence<kLocalChecks.size()>());
+    }
+    // Every run that is not a number, an operator or a bracket must be "pi",
+    // a function opening or, where allowed, a variable's name. A bracketed
+    // group starts with "(", which no identifier here can span, so its own
+    // scan falls into step with this one right after it; past a fault this
+    // scan goes on one character on.
+    for (IdentifierFault fault = nextIdentifierFault(text, 0, variables); fault.position != Text::npos;
+         fault = nextIdentifierFault(text, fault.position + 1, variables)) {
+        m_identifierFaults.push_back(fault.position);
+        m_identifierMessages.push_back(fault.message);
     }
 }
 
@@ -85,7 +102,14 @@ std::u16string_view CheckExpression(TextView text, const VariableRows* variables
     // Only the final count matters; it may go below zero on the way.
     if (std::count(text.begin(), text.end(), u'(') != std::count(text.begin(), text.end(), u')'))
         return messages::kWrongParenthisation;
-    return checks::FaultIndex(text, variables).firstFault(0, text.size());
+    // The first check of the table's order that fails anywhere decides.
+    constexpr std::size_t kChecks = checks::kLocalChecks.size();
+    std::size_t failed = kChecks;
+    for (std::size_t i = 0; i < text.size() && failed > 0; ++i)
+        failed = firstLocalFaultAt(text, i, failed, std::make_index_sequence<kChecks>());
+    if (failed < kChecks)
+        return checks::kLocalChecks[failed].message;
+    return checks::nextIdentifierFault(text, 0, variables).message;
 }
 
 } // namespace vantor

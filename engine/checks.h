@@ -76,6 +76,14 @@ struct Identifier {
 };
 Identifier identifierAt(TextView text, std::size_t i, const VariableRows* variables);
 
+// The first identifier fault at or after from, scanning identifiers as the
+// checks meet them: each known one is passed over whole; npos when none.
+struct IdentifierFault {
+    std::size_t position = Text::npos;
+    std::u16string_view message;
+};
+IdentifierFault nextIdentifierFault(TextView text, std::size_t from, const VariableRows* variables);
+
 // Where in a text the local checks and the identifiers fail, so that the
 // first fault of any bracketed group of it, or of the whole text, is found
 // without checking it again.

@@ -3,6 +3,7 @@
 #include "engine/fault.h"
 
 #include <cstddef>
+#include <memory_resource>
 #include <vector>
 
 namespace vantor {
@@ -18,8 +19,12 @@ public:
     static constexpr int kLastIndex = 32767;
 
     cStack() = default;
-    // Room for this many items, so that pushing them allocates once.
-    explicit cStack(std::size_t expected) { m_items.reserve(expected); }
+    // Room for this many items, so that pushing them allocates once, from memory.
+    explicit cStack(std::size_t expected, std::pmr::memory_resource* memory = std::pmr::get_default_resource())
+        : m_items(memory)
+    {
+        m_items.reserve(expected);
+    }
 
     // Makes the stack empty; storage is kept.
     void Load() noexcept { m_topIndex = -1; }
@@ -69,7 +74,7 @@ private:
     }
 
     int m_topIndex = 0;
-    std::vector<Item> m_items;
+    std::pmr::vector<Item> m_items;
 };
 
 } // namespace vantor

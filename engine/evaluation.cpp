@@ -7,6 +7,9 @@
 #include "engine/steps.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <memory_resource>
 #include <utility>
 
 namespace vantor {
@@ -57,7 +60,11 @@ Outcome Evaluation::evaluateArgument(std::size_t start, std::size_t end) const
 
 Outcome Evaluation::evaluateChecked(TextView text) const
 {
-    TokenList tokens;
+    // The lists and stacks of one evaluation take their memory from a buffer
+    // on the stack while it lasts, and from the heap beyond.
+    std::array<std::byte, 2048> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init): raw memory
+    std::pmr::monotonic_buffer_resource memory(buffer.data(), buffer.size());
+    TokenList tokens(&memory);
     if (const std::u16string_view message = Tokenise(*this, text, tokens); !message.empty())
         return {message};
     return {{}, EvaluatePostfix(ToPostfix(tokens))};

@@ -49,7 +49,7 @@ constexpr const FunctionEntry* functionNameAt(TextView text, std::size_t i) noex
     if (c < u'a' || c > u'z' || ((kNameInitials >> (c - u'a')) & 1) == 0)
         return nullptr;
     for (const FunctionEntry& entry : kFunctions) {
-        if (beginsWithAt(text, i, entry.name))
+        if (entry.name.front() == c && beginsWithAt(text, i, entry.name))
             return &entry;
     }
     return nullptr;

@@ -36,12 +36,19 @@ constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1
 constexpr int kExactLongPowers = 27;
 constexpr bool kExtendedPrecision = std::numeric_limits<long double>::digits >= 64;
 
+constexpr auto kLongPowers = [] {
+    std::array<long double, kExactLongPowers + 1> powers{};
+    long double power = 1;
+    for (long double& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
 long double longPower(int k)
 {
-    long double power = 1;
-    for (int i = 0; i < k; ++i)
-        power *= 10;
-    return power;
+    return kLongPowers[static_cast<std::size_t>(k)];
 }
 
 // The digits as printf finds them: exact, whatever the value.

@@ -90,14 +90,15 @@ bool OperatorPriority(char16_t incoming, char16_t top) noexcept
     return stacked > 0 && priority(incoming) > stacked;
 }
 
-std::vector<const Token*> ToPostfix(TokenList& tokens)
+PostfixList ToPostfix(TokenList& tokens)
 {
-    cStack<const Token*> stack(tokens.size() + 2);
+    std::pmr::memory_resource* memory = tokens.get_allocator().resource();
+    cStack<const Token*> stack(tokens.size() + 2, memory);
     stack.Load();
     stack.Push(&kOpening);
     tokens.push_back(Token::symbolOf(u')'));
 
-    std::vector<const Token*> output;
+    PostfixList output(memory);
     output.reserve(tokens.size());
     const Token* previous = nullptr;
     for (const Token& token : tokens) {
@@ -146,9 +147,9 @@ std::vector<const Token*> ToPostfix(TokenList& tokens)
     return output;
 }
 
-double EvaluatePostfix(const std::vector<const Token*>& postfix)
+double EvaluatePostfix(const PostfixList& postfix)
 {
-    cStack<Operand> stack(postfix.size());
+    cStack<Operand> stack(postfix.size(), postfix.get_allocator().resource());
     stack.Load();
     for (const Token* token : postfix) {
         if (token->isOperand()) {

@@ -10,7 +10,6 @@
 #include "engine/tokens.h"
 
 #include <string_view>
-#include <vector>
 
 namespace vantor {
 
@@ -35,8 +34,8 @@ std::u16string_view Tokenise(const Evaluation& evaluation, TextView text, TokenL
 
 // Postfix order of the tokens; ")" is appended to the list, which closes the
 // "(" put first (postfix.cpp). The list points into the tokens.
-std::vector<const Token*> ToPostfix(TokenList& tokens);
-double EvaluatePostfix(const std::vector<const Token*>& postfix);
+PostfixList ToPostfix(TokenList& tokens);
+double EvaluatePostfix(const PostfixList& postfix);
 // True when the top of the operator stack stays there as the incoming operator is pushed.
 bool OperatorPriority(char16_t incoming, char16_t top) noexcept;
 

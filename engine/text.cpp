@@ -16,15 +16,25 @@ void checkTextLength(std::size_t length)
 
 std::vector<std::size_t> closingPositions(TextView text, std::size_t fallback)
 {
+    // The brackets still open are a stack kept in the entries of the
+    // brackets themselves: each holds the position of the one open before it.
+    constexpr std::size_t kNone = Text::npos;
     std::vector<std::size_t> closing(text.size(), fallback);
-    std::vector<std::size_t> open;
+    std::size_t open = kNone;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == u'(') {
-            open.push_back(i);
-        } else if (text[i] == u')' && !open.empty()) {
-            closing[open.back()] = i + 1;
-            open.pop_back();
+            closing[i] = open;
+            open = i;
+        } else if (text[i] == u')' && open != kNone) {
+            const std::size_t below = closing[open];
+            closing[open] = i + 1;
+            open = below;
         }
+    }
+    while (open != kNone) {
+        const std::size_t below = closing[open];
+        closing[open] = fallback;
+        open = below;
     }
     return closing;
 }

@@ -3,6 +3,7 @@
 #include "engine/fault.h"
 #include "engine/text.h"
 
+#include <memory_resource>
 #include <optional>
 #include <vector>
 
@@ -53,6 +54,8 @@ struct Token {
     constexpr bool isOperand() const noexcept { return kind == TokenKind::Number || kind == TokenKind::Value; }
 };
 
-using TokenList = std::vector<Token>;
+using TokenList = std::pmr::vector<Token>;
+// Postfix order: the operands and operators of a token list, without brackets.
+using PostfixList = std::pmr::vector<const Token*>;
 
 } // namespace vantor

@@ -110,7 +110,7 @@ struct EngineSteps {
     static double EvaluatePostfix(const Texts& postfix)
     {
         Tokens tokens(postfix);
-        std::vector<const Token*> pointers;
+        PostfixList pointers;
         for (const Token& token : tokens.list())
             pointers.push_back(&token);
         return vantor::EvaluatePostfix(pointers);
