@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -80,8 +81,8 @@ std::optional<Digits> digitsByProduct(double value)
     const double magnitude = std::fabs(value);
     if (!kExtendedPrecision || !(magnitude >= 1e-13 && magnitude < 1e41))
         return std::nullopt;
-    int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
+    // As frexp gives it, from the bits of a normal number: magnitude = m·2^binaryExponent, 0.5 ≤ m < 1.
+    const int binaryExponent = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1022;
     // log10(2) is about 0.30103; the loop below puts right an estimate one off.
     int exponent = (binaryExponent - 1) * 30103 / 100000 - (binaryExponent < 1 ? 1 : 0);
     for (int attempt = 0; attempt < 4; ++attempt) {
@@ -98,11 +99,11 @@ std::optional<Digits> digitsByProduct(double value)
             ++exponent;
             continue;
         }
-        const long double whole = std::floor(scaled);
-        const long double fraction = scaled - whole;
+        const auto whole = static_cast<std::uint64_t>(scaled); // scaled is positive: truncation is floor
+        const long double fraction = scaled - static_cast<long double>(whole);
         if (std::fabs(fraction - 0.5L) < 0x1p-10L)
             return std::nullopt;
-        Digits digits{value < 0, static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1 : 0), exponent};
+        Digits digits{value < 0, whole + (fraction > 0.5L ? 1 : 0), exponent};
         if (digits.n == kLeastFifteenDigits * 10) {
             digits.n = kLeastFifteenDigits;
             ++digits.exponent;
