@@ -48,17 +48,6 @@ checks::IdentifierFault checks::nextIdentifierFault(TextView text, std::size_t f
     return {};
 }
 
-// Each local check of the table in turn at position i; spelt out at compile
-// time, so that each check's test is inlined. The index of the first that
-// fails, or the table's size.
-template <std::size_t... k>
-std::size_t firstLocalFaultAt(TextView text, std::size_t i, std::size_t below, std::index_sequence<k...>)
-{
-    std::size_t failed = below;
-    ((k < failed && checks::kLocalChecks[k].faultAt(text, i) ? failed = std::min(failed, k) : 0), ...);
-    return failed;
-}
-
 checks::FaultIndex::FaultIndex(TextView text, const VariableRows* variables) : m_text(text)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -94,7 +83,7 @@ std::u16string_view checks::FaultIndex::firstFault(std::size_t start, std::size_
     return fault == Text::npos ? std::u16string_view() : m_identifierMessages[fault];
 }
 
-std::u16string_view CheckExpression(TextView text, const VariableRows* variables)
+std::u16string_view CheckExpression(TextView text, const checks::FaultIndex& faults)
 {
     if (text.empty())
         return messages::kNoText;
@@ -102,14 +91,12 @@ std::u16string_view CheckExpression(TextView text, const VariableRows* variables
     // Only the final count matters; it may go below zero on the way.
     if (std::count(text.begin(), text.end(), u'(') != std::count(text.begin(), text.end(), u')'))
         return messages::kWrongParenthisation;
-    // The first check of the table's order that fails anywhere decides.
-    constexpr std::size_t kChecks = checks::kLocalChecks.size();
-    std::size_t failed = kChecks;
-    for (std::size_t i = 0; i < text.size() && failed > 0; ++i)
-        failed = firstLocalFaultAt(text, i, failed, std::make_index_sequence<kChecks>());
-    if (failed < kChecks)
-        return checks::kLocalChecks[failed].message;
-    return checks::nextIdentifierFault(text, 0, variables).message;
+    return faults.firstFault(0, text.size());
+}
+
+std::u16string_view CheckExpression(TextView text, const VariableRows* variables)
+{
+    return CheckExpression(text, checks::FaultIndex(text, variables));
 }
 
 } // namespace vantor

@@ -24,11 +24,17 @@ int Evaluation::nestedDepth() const
 Outcome Evaluation::evaluateText(Text text, bool vDetectVariable) const
 {
     text = CleanExpression(std::move(text));
-    const VariableRows* variables = vDetectVariable ? &m_variables : nullptr;
-    if (const std::u16string_view fault = CheckExpression(text, variables); !fault.empty())
+    Prepared prepared{{}, vDetectVariable ? &m_variables : nullptr, {}, {}};
+    if (const std::u16string_view fault = CheckExpression(text, prepared.faults.emplace(text, prepared.variables));
+        !fault.empty())
         return {fault};
+    // Rewriting only ever inserts: a text of the same length is the same
+    // text, and the index of its faults still answers for its arguments.
+    const std::size_t checkedLength = text.size();
     const Text rewritten = RewriteSigns(std::move(text));
-    const Prepared prepared{rewritten, variables, {}, {}};
+    if (rewritten.size() != checkedLength)
+        prepared.faults.reset();
+    prepared.text = rewritten;
     return Evaluation(*this, &prepared, m_depth).evaluateChecked(rewritten);
 }
 

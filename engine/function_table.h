@@ -2,6 +2,7 @@
 
 #include "engine/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -33,24 +34,32 @@ inline constexpr std::array<FunctionEntry, 12> kFunctions{{
     {Function::Round, u"round", u"round("},
 }};
 
-// The letters that names begin with, a bit each: most characters are no
-// name's first letter, and the lookup ends there.
-inline constexpr std::uint32_t kNameInitials = [] {
-    std::uint32_t initials = 0;
-    for (const FunctionEntry& entry : kFunctions)
-        initials |= std::uint32_t{1} << (entry.name.front() - u'a');
-    return initials;
+// For each letter, the entries whose names begin with it (at most four,
+// the rest kNoEntry): most characters are no name's first letter, and the
+// lookup ends there.
+inline constexpr std::uint8_t kNoEntry = 0xFF;
+inline constexpr auto kEntriesByInitial = [] {
+    std::array<std::array<std::uint8_t, 4>, 26> byInitial{};
+    for (auto& entries : byInitial)
+        entries.fill(kNoEntry);
+    for (std::uint8_t k = 0; k < kFunctions.size(); ++k) {
+        auto& entries = byInitial[static_cast<std::size_t>(kFunctions[k].name.front() - u'a')];
+        *std::find(entries.begin(), entries.end(), kNoEntry) = k;
+    }
+    return byInitial;
 }();
 
 // The entry whose name the text at i begins with, "pi" included; null when none.
 constexpr const FunctionEntry* functionNameAt(TextView text, std::size_t i) noexcept
 {
     const char16_t c = i < text.size() ? text[i] : u'\0';
-    if (c < u'a' || c > u'z' || ((kNameInitials >> (c - u'a')) & 1) == 0)
+    if (c < u'a' || c > u'z')
         return nullptr;
-    for (const FunctionEntry& entry : kFunctions) {
-        if (entry.name.front() == c && beginsWithAt(text, i, entry.name))
-            return &entry;
+    for (const std::uint8_t k : kEntriesByInitial[static_cast<std::size_t>(c - u'a')]) {
+        if (k == kNoEntry)
+            break;
+        if (beginsWithAt(text, i, kFunctions[k].name))
+            return &kFunctions[k];
     }
     return nullptr;
 }

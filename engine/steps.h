@@ -5,6 +5,7 @@
 // defined in the file that holds its rule; the recursive part, which calls
 // them, is engine/evaluation.h.
 
+#include "engine/checks.h"
 #include "engine/function_table.h"
 #include "engine/text.h"
 #include "engine/tokens.h"
@@ -20,7 +21,9 @@ class VariableRows;
 Text CleanExpression(Text text);
 
 // The message of the first check that the text fails; empty when it passes
-// (checks.cpp). variables: the rows, when their names are known identifiers.
+// (checks.cpp). faults: the index of the text's faults; or variables: the
+// rows, when their names are known identifiers.
+std::u16string_view CheckExpression(TextView text, const checks::FaultIndex& faults);
 std::u16string_view CheckExpression(TextView text, const VariableRows* variables);
 
 // Each minus that is a sign, with its operand, becomes a subtraction from zero (signs.cpp).
