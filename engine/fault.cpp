@@ -2,41 +2,28 @@
 
 namespace vantor {
 
-namespace {
-
-struct FaultText {
-    FaultKind kind;
-    const char* text;
-};
-
-constexpr FaultText kFaultTexts[] = {
-    {FaultKind::Overflow, "Overflow"},
-    {FaultKind::DivisionByZero, "Division by zero"},
-    {FaultKind::Subscript, "Subscript out of range"},
-    {FaultKind::TypeMismatch, "Type mismatch"},
-    {FaultKind::InvalidArgument, "Invalid procedure call or argument"},
-    {FaultKind::OutOfStackSpace, "Out of stack space"},
-};
-
-const char* textOf(FaultKind kind) noexcept
+std::string_view faultMessage(FaultKind kind) noexcept
 {
-    for (const auto& entry : kFaultTexts) {
-        if (entry.kind == kind)
-            return entry.text;
+    switch (kind) {
+    case FaultKind::Overflow:
+        return "Overflow";
+    case FaultKind::DivisionByZero:
+        return "Division by zero";
+    case FaultKind::Subscript:
+        return "Subscript out of range";
+    case FaultKind::TypeMismatch:
+        return "Type mismatch";
+    case FaultKind::InvalidArgument:
+        return "Invalid procedure call or argument";
+    case FaultKind::OutOfStackSpace:
+        return "Out of stack space";
     }
     return "Unknown fault";
 }
 
-} // namespace
-
-std::string_view faultMessage(FaultKind kind) noexcept
-{
-    return textOf(kind);
-}
-
 const char* Fault::what() const noexcept
 {
-    return textOf(m_kind);
+    return faultMessage(m_kind).data(); // each message is a literal, so it ends with a NUL
 }
 
 void raise(FaultKind kind)

@@ -147,132 +147,49 @@ double valueOf(const Digits& digits)
     return value;
 }
 
-// The characters of a number text, written one by one.
-class Writer {
-public:
-    explicit Writer(const Digits& digits)
-    {
-        std::uint64_t n = digits.n;
-        for (int i = kSignificantDigits - 1; i >= 0; --i) {
-            m_figures[static_cast<std::size_t>(i)] = static_cast<char>('0' + n % 10);
-            n /= 10;
-        }
-        while (m_count > 1 && m_figures[static_cast<std::size_t>(m_count - 1)] == '0')
-            --m_count; // trailing zeros are dropped
-    }
-
-    int count() const noexcept { return m_count; }
-    void put(char c) { m_out[m_size++] = static_cast<char16_t>(c); }
-    // The significant figures [from, to).
-    void putFigures(int from, int to)
-    {
-        for (int i = from; i < to; ++i)
-            put(m_figures[static_cast<std::size_t>(i)]);
-    }
-    Text text() const { return Text(m_out.data(), m_size); }
-
-private:
-    std::array<char, kSignificantDigits> m_figures{};
-    int m_count = kSignificantDigits;
-    std::array<char16_t, 32> m_out{};
-    std::size_t m_size = 0;
-};
-
-// 0.000123, 123.45, 12300
-void writePositional(Writer& out, int exponent)
-{
-    if (exponent < 0) {
-        out.put('0');
-        out.put('.');
-        for (int i = 0; i < -exponent - 1; ++i)
-            out.put('0');
-        out.putFigures(0, out.count());
-        return;
-    }
-    const int integerDigits = exponent + 1;
-    out.putFigures(0, std::min(integerDigits, out.count()));
-    for (int i = out.count(); i < integerDigits; ++i)
-        out.put('0');
-    if (out.count() > integerDigits) {
-        out.put('.');
-        out.putFigures(integerDigits, out.count());
-    }
-}
-
-// 1.5E-05, 1E+15, 1.23E+100
-void writeExponentForm(Writer& out, int exponent)
-{
-    out.putFigures(0, 1);
-    if (out.count() > 1) {
-        out.put('.');
-        out.putFigures(1, out.count());
-    }
-    out.put('E');
-    out.put(exponent < 0 ? '-' : '+');
-    const int magnitude = std::abs(exponent);
-    if (magnitude >= 100)
-        out.put(static_cast<char>('0' + magnitude / 100));
-    out.put(static_cast<char>('0' + magnitude / 10 % 10));
-    out.put(static_cast<char>('0' + magnitude % 10));
-}
-
 Text format(const Digits& digits)
 {
-    Writer out(digits);
-    if (digits.negative)
-        out.put('-');
-    if (digits.exponent >= -4 && digits.exponent <= 14)
-        writePositional(out, digits.exponent);
-    else
-        writeExponentForm(out, digits.exponent);
-    return out.text();
-}
-
-// The decimal exponent of the first significant digit of a mantissa, or
-// minus the count of the zeros after the point before it; from the end of
-// the mantissa on, pos is past it.
-long mantissaMagnitude(TextView text, std::size_t& pos)
-{
-    long leadingZeros = 0;
-    long integerDigits = 0;
-    bool inFraction = false;
-    bool seenSignificant = false;
-    for (; pos < text.size() && !isExponentLetter(text[pos]); ++pos) {
-        const char16_t c = text[pos];
-        if (c == u'.') {
-            inFraction = true;
-        } else if (!seenSignificant && c == u'0') {
-            leadingZeros += inFraction ? 1 : 0;
-        } else {
-            seenSignificant = true;
-            integerDigits += inFraction ? 0 : 1;
-        }
+    std::array<char, 24> buffer{};
+    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), digits.n).ptr;
+    while (end - buffer.data() > 1 && end[-1] == '0')
+        --end; // trailing zeros are not written
+    const std::string_view figures(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const int exponent = digits.exponent;
+    std::string out(digits.negative ? "-" : "");
+    if (exponent < -4 || exponent > 14) { // 1.5E-05, 1E+15, 1.23E+100
+        out += figures.front();
+        if (figures.size() > 1)
+            (out += '.') += figures.substr(1);
+        const std::string power = std::to_string(std::abs(exponent));
+        (out += exponent < 0 ? "E-" : "E+") += (power.size() < 2 ? "0" : "") + power;
+    } else if (exponent < 0) { // 0.000123
+        (out += "0.") += std::string(static_cast<std::size_t>(-exponent - 1), '0') + std::string(figures);
+    } else { // 12300, 123.45
+        const auto integerDigits = static_cast<std::size_t>(exponent + 1);
+        out += figures.substr(0, integerDigits);
+        out.append(integerDigits - std::min(integerDigits, figures.size()), '0');
+        if (figures.size() > integerDigits)
+            (out += '.') += figures.substr(integerDigits);
     }
-    return integerDigits > 0 ? integerDigits : -leadingZeros;
+    return Text(out.begin(), out.end());
 }
 
-// The exponent after the letter at pos, saturated; 0 without one.
-long exponentValue(TextView text, std::size_t pos)
+// Whether a number text that no double holds is too large rather than too
+// small: the decimal exponent of its first significant digit is positive.
+bool beyondLargest(TextView text)
 {
-    if (pos >= text.size())
-        return 0;
-    ++pos;
-    const bool negative = pos < text.size() && text[pos] == u'-';
-    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-'))
-        ++pos;
+    const TextView mantissa = text.substr(0, text.find_first_of(u"eE"));
+    const std::size_t first = mantissa.find_first_of(u"123456789");
+    const std::size_t point = std::min(mantissa.find(u'.'), mantissa.size());
     long exponent = 0;
-    for (; pos < text.size() && exponent < 1'000'000; ++pos)
-        exponent = exponent * 10 + (text[pos] - u'0');
-    return negative ? -exponent : exponent;
-}
-
-// Decimal exponent of the first significant digit of a syntactically valid
-// number text, saturated; only its sign matters to tell overflow from underflow.
-long magnitudeOf(TextView text)
-{
-    std::size_t pos = text[0] == u'+' || text[0] == u'-' ? 1 : 0;
-    const long mantissa = mantissaMagnitude(text, pos);
-    return mantissa + exponentValue(text, pos);
+    for (const char16_t c : text.substr(std::min(mantissa.size() + 1, text.size()))) {
+        if (isDigit(c))
+            exponent = std::min(exponent * 10 + (c - u'0'), 1'000'000L); // saturated
+    }
+    if (text.find(u'-', 1) != Text::npos)
+        exponent = -exponent;
+    const long firstDigit = static_cast<long>(point) - static_cast<long>(first) - (first < point ? 1 : 0);
+    return first != Text::npos && firstDigit + exponent > 0;
 }
 
 // Integers below 1E+15 are written with all their digits and read back exactly.
@@ -336,7 +253,7 @@ double numberValue(TextView text)
     double value = 0;
     const auto result = std::from_chars(first, ascii + text.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        if (magnitudeOf(text) > 0)
+        if (beyondLargest(text))
             raise(FaultKind::Overflow);
         return 0;
     }
