@@ -149,29 +149,47 @@ double valueOf(const Digits& digits)
 
 Text format(const Digits& digits)
 {
-    std::array<char, 24> buffer{};
-    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), digits.n).ptr;
-    while (end - buffer.data() > 1 && end[-1] == '0')
-        --end; // trailing zeros are not written
-    const std::string_view figures(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    std::array<char, kSignificantDigits> figures{};
+    std::to_chars(figures.data(), figures.data() + figures.size(), digits.n);
+    int count = kSignificantDigits;
+    while (count > 1 && figures[static_cast<std::size_t>(count - 1)] == '0')
+        --count; // trailing zeros are not written
+    std::array<char16_t, 32> out{};
+    std::size_t size = 0;
+    const auto put = [&](char c) { out[size++] = static_cast<char16_t>(c); };
+    const auto putFigures = [&](int from, int to) {
+        for (int i = from; i < to; ++i)
+            put(figures[static_cast<std::size_t>(i)]);
+    };
     const int exponent = digits.exponent;
-    std::string out(digits.negative ? "-" : "");
+    if (digits.negative)
+        put('-');
     if (exponent < -4 || exponent > 14) { // 1.5E-05, 1E+15, 1.23E+100
-        out += figures.front();
-        if (figures.size() > 1)
-            (out += '.') += figures.substr(1);
-        const std::string power = std::to_string(std::abs(exponent));
-        (out += exponent < 0 ? "E-" : "E+") += (power.size() < 2 ? "0" : "") + power;
+        putFigures(0, 1);
+        if (count > 1)
+            put('.');
+        putFigures(1, count);
+        put('E');
+        put(exponent < 0 ? '-' : '+');
+        if (std::abs(exponent) >= 100)
+            put(static_cast<char>('0' + std::abs(exponent) / 100));
+        put(static_cast<char>('0' + std::abs(exponent) / 10 % 10));
+        put(static_cast<char>('0' + std::abs(exponent) % 10));
     } else if (exponent < 0) { // 0.000123
-        (out += "0.") += std::string(static_cast<std::size_t>(-exponent - 1), '0') + std::string(figures);
+        put('0');
+        put('.');
+        for (int i = exponent + 1; i < 0; ++i)
+            put('0');
+        putFigures(0, count);
     } else { // 12300, 123.45
-        const auto integerDigits = static_cast<std::size_t>(exponent + 1);
-        out += figures.substr(0, integerDigits);
-        out.append(integerDigits - std::min(integerDigits, figures.size()), '0');
-        if (figures.size() > integerDigits)
-            (out += '.') += figures.substr(integerDigits);
+        putFigures(0, std::min(count, exponent + 1));
+        for (int i = count; i < exponent + 1; ++i)
+            put('0');
+        if (count > exponent + 1)
+            put('.');
+        putFigures(exponent + 1, count);
     }
-    return Text(out.begin(), out.end());
+    return Text(out.data(), size);
 }
 
 // Whether a number text that no double holds is too large rather than too
@@ -239,6 +257,32 @@ double numberValue(TextView text)
 {
     if (!isNumber(text))
         raise(FaultKind::TypeMismatch);
+    return readNumber(text);
+}
+
+double readNumber(TextView text)
+{
+    // At most 15 digits and no exponent, as most numbers typed are: the
+    // digits as an integer, divided by the power of ten the fraction's
+    // length gives; exact operands, so one correctly rounded division.
+    std::uint64_t digits = 0;
+    int count = 0;     // of the digits
+    int fraction = -1; // digits after the point; -1 before it
+    for (std::size_t i = text[0] == u'-' || text[0] == u'+' ? 1 : 0; i < text.size() && count <= 15; ++i) {
+        if (text[i] == u'.') {
+            fraction = 0;
+        } else if (isDigit(text[i])) {
+            digits = digits * 10 + static_cast<std::uint64_t>(text[i] - u'0');
+            ++count;
+            fraction += fraction >= 0 ? 1 : 0;
+        } else {
+            count = kSignificantDigits + 1; // an exponent: read below
+        }
+    }
+    if (count <= kSignificantDigits) {
+        const double magnitude = static_cast<double>(digits) / kExactPowers[static_cast<std::size_t>(std::max(fraction, 0))];
+        return text[0] == u'-' ? -magnitude : magnitude;
+    }
     // The text is plain ASCII; from_chars reads it without a leading "+".
     std::array<char, 64> buffer{};
     std::string longText;

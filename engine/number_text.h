@@ -19,6 +19,8 @@ bool isNumber(TextView text) noexcept;
 // type-mismatch fault; one beyond the range of a double, the overflow fault.
 // A value too small for a double becomes zero, as an underflow does anywhere.
 double numberValue(TextView text);
+// numberValue for a text known to be a number.
+double readNumber(TextView text);
 
 // The value as it survives being written and read back: numberValue(numberText(value)).
 double roundTo15Digits(double value);

@@ -39,7 +39,8 @@ struct Operand {
             return roundTo15Digits(result);
         if (token->kind == TokenKind::Value)
             return token->value;
-        return token->joined ? numberValue(numberChars(token->text)) : numberValue(token->text);
+        // The postfix conversion has made sure it is a number.
+        return token->joined ? readNumber(numberChars(token->text)) : readNumber(token->text);
     }
 };
 
