@@ -107,11 +107,16 @@ const VariableRow* Evaluation::variableAt(TextView text, std::size_t position) c
 
 Outcome Evaluation::SpliceValue(const VariableRow& row) const
 {
-    const Outcome outcome = Evaluation(*this, nullptr, nestedDepth()).evaluateText(row.expression, false);
+    const int depth = nestedDepth();
+    std::optional<VariableRows::Known>& known = m_variables.known(row);
+    if (known && depth <= known->depth)
+        return {{}, known->value};
+    const Outcome outcome = Evaluation(*this, nullptr, depth).evaluateText(row.expression, false);
     // A message would otherwise be spliced into the expression as characters;
     // the outer evaluation answers it as the message of a variable in error.
     if (!outcome.message.empty())
         return {messages::kVariableInError};
+    known = {outcome.value, depth};
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <exception>
 #include <string_view>
 
@@ -9,7 +10,7 @@ namespace vantor {
 // An arithmetic or conversion fault. Unlike a malformed expression, which
 // Evaluate reports by returning an "Error. ..." text, a fault abandons the
 // evaluation and every enclosing one; the window shows its message.
-enum class FaultKind {
+enum class FaultKind : std::uint8_t {
     Overflow,
     DivisionByZero,
     Subscript,

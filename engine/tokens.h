@@ -3,23 +3,22 @@
 #include "engine/fault.h"
 #include "engine/text.h"
 
+#include <cstdint>
 #include <memory_resource>
 #include <optional>
 #include <vector>
 
 namespace vantor {
 
-enum class TokenKind { Number, Value, Operator, Open, Close };
+enum class TokenKind : std::uint8_t { Number, Value, Operator, Open, Close };
 
 // One token of an expression. A number is the digits and points the text
 // holds for it; a value stands for what the tokeniser put in place of pi, a
 // function call, a variable's name or a number with its exponent.
 struct Token {
-    TokenKind kind = TokenKind::Number;
     // Number: the characters from its first to its last; those between that
     // are no digit or point were dropped by the scan (joined is then true).
     TextView text;
-    bool joined = false;
     // Value: what reading its number text gives; fault, when reading it
     // fails: a type mismatch shows where the postfix conversion meets the
     // token, an overflow where the evaluation reaches it.
@@ -27,6 +26,8 @@ struct Token {
     std::optional<FaultKind> fault;
     // Operator and bracket: the character.
     char16_t symbol = 0;
+    TokenKind kind = TokenKind::Number;
+    bool joined = false;
 
     static constexpr Token number(TextView text)
     {

@@ -6,7 +6,7 @@
 
 namespace vantor {
 
-VariableRows::VariableRows(const EvaluationContext& context) noexcept
+VariableRows::VariableRows(const EvaluationContext& context) noexcept : m_first(context.rows.data())
 {
     for (std::size_t i = 0; i < m_byLength.size(); ++i) {
         const VariableRow& row = context.rows[i];

@@ -3,6 +3,7 @@
 #include "engine/context.h"
 
 #include <array>
+#include <optional>
 
 namespace vantor {
 
@@ -23,7 +24,22 @@ public:
     // of a bracketed group.
     bool bracketInName() const noexcept { return m_bracketInName; }
 
+    // A row's value once an evaluation has computed its expression, and how
+    // deep it was nested then. Nothing changes the rows while it runs, so
+    // computing it again, no deeper, gives the same value: a name used many
+    // times is computed once.
+    struct Known {
+        double value;
+        int depth;
+    };
+    std::optional<Known>& known(const VariableRow& row) const
+    {
+        return m_known[static_cast<std::size_t>(&row - m_first)];
+    }
+
 private:
+    const VariableRow* m_first;
+    mutable std::array<std::optional<Known>, EvaluationContext::kRows> m_known;
     std::array<const VariableRow*, EvaluationContext::kRows> m_byLength{};
     bool m_anyInError = false;
     bool m_bracketInName = false;

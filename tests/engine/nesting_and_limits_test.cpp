@@ -114,6 +114,26 @@ TEST(EngineStack, HoldsTheDeepestNestingAllowed)
     EXPECT_EQ(brackets, yields("1"));
 }
 
+// A variable used again is not computed again, unless it is used deeper
+// than before: there its expression may need more nesting than is left.
+TEST(EngineStack, AVariableUsedDeeperIsComputedThereAgain)
+{
+    EvaluationContext rows;
+    rows.rows[0] = {u"x", u"abs(0-2)", u"2"};
+    const auto deepest = static_cast<std::size_t>(cEvaluate::kMaxNesting);
+    const auto evaluate = [&](const std::string& text) {
+        Outcome outcome;
+        runOnEngineStack([&] { outcome = test::evaluate(rows, text); });
+        return outcome;
+    };
+    // x and the call in its expression take a level each: inside deepest - 2
+    // calls they still fit, inside one more they do not.
+    EXPECT_EQ(evaluate("x+" + nested("abs(", deepest - 2, "x")), yields("4"));
+    EXPECT_EQ(evaluate(nested("abs(", deepest - 2, "x") + "+x"), yields("4"));
+    EXPECT_EQ(evaluate("x+" + nested("abs(", deepest - 1, "x")), faults(FaultKind::OutOfStackSpace));
+    EXPECT_EQ(evaluate(nested("abs(", deepest - 1, "x") + "+x"), faults(FaultKind::OutOfStackSpace));
+}
+
 TEST(EngineStack, AFaultInTheWorkIsRaisedAgainInTheCaller)
 {
     EvaluationContext rows;
