@@ -64,13 +64,23 @@ Outcome Evaluation::evaluateArgument(std::size_t start, std::size_t end) const
     return evaluateChecked(argument);
 }
 
+namespace {
+
+constexpr std::size_t kShortArgument = 32;
+
+} // namespace
+
 Outcome Evaluation::evaluateChecked(TextView text) const
 {
     // The lists and stacks of one evaluation take their memory from a buffer
     // on the stack while it lasts, and from the heap beyond.
     std::array<std::byte, 2048> buffer; // NOLINT(cppcoreguidelines-pro-type-member-init): raw memory
-    std::pmr::monotonic_buffer_resource memory(buffer.data(), buffer.size());
-    TokenList tokens(&memory);
+    std::pmr::monotonic_buffer_resource arena(buffer.data(), buffer.size());
+    TokenList tokens(&arena);
+    // A token a character at most, and the ")" the postfix conversion adds.
+    // An argument's own calls hold most of its characters, so it starts small.
+    const bool whole = text.size() == m_prepared->text.size();
+    tokens.reserve((whole ? text.size() : std::min(text.size(), kShortArgument)) + 1);
     if (const std::u16string_view message = Tokenise(*this, text, tokens); !message.empty())
         return {message};
     return {{}, EvaluatePostfix(ToPostfix(tokens))};

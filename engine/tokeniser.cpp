@@ -61,7 +61,6 @@ public:
     Scan(const Evaluation& evaluation, TextView text, TokenList& tokens)
         : m_evaluation(evaluation), m_text(text), m_tokens(tokens)
     {
-        m_tokens.reserve(text.size() + 1); // a token a character at most, and the ")" the postfix conversion adds
     }
 
     bool done() const noexcept { return m_pos == m_text.size(); }
