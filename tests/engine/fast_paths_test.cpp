@@ -12,6 +12,7 @@
 #include "tests/engine/engine_test_support.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -463,6 +464,29 @@ TEST(FastPaths, NumberTextsAsTheLibraryWritesAndReadsThem)
         ASSERT_EQ(outcomeText([&] { return u8(numberText(roundTo15Digits(value))); }),
                   outcomeText([&] { return u8(numberText(numberValue(libraryNumberText(value)))); }))
             << value;
+    }
+}
+
+// Numbers of up to 15 digits, as typed: with and without a point, signs,
+// leading and trailing zeros, read as the library reads them.
+TEST(FastPaths, ShortDecimalsReadAsTheLibraryReadsThem)
+{
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 200'000; ++i) {
+        std::string text = i % 7 == 0 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 15);
+        const int point = static_cast<int>(random() % static_cast<std::uint64_t>(digits + 2)) - 1; // -1: none
+        for (int k = 0; k < digits; ++k) {
+            if (k == point)
+                text += '.';
+            text += static_cast<char>('0' + (k % 5 == 0 ? random() % 3 : random() % 10));
+        }
+        if (point == digits)
+            text += '.';
+        double library = 0;
+        std::from_chars(text.data(), text.data() + text.size(), library);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(numberValue(u16(text))), std::bit_cast<std::uint64_t>(library))
+            << text;
     }
 }
 
