@@ -27,8 +27,8 @@ bool isNumberToken(const Token& token)
 
 // An operand on the evaluation stack: a number token, a value put in by
 // the tokeniser, or a result. Reading it gives what reading its text gives,
-// faults included, at the same moment: when it is popped. A result is held as
-// its number text, so it is cut to 15 significant digits then.
+// faults included, at the same moment: when it is popped. A value or a result
+// is held as its number text, so it is cut to 15 significant digits then.
 struct Operand {
     const Token* token = nullptr;
     double result = 0;
@@ -38,7 +38,7 @@ struct Operand {
         if (!token)
             return roundTo15Digits(result);
         if (token->kind == TokenKind::Value)
-            return token->value;
+            return roundTo15Digits(token->value);
         // The postfix conversion has made sure it is a number.
         return token->joined ? readNumber(numberChars(token->text)) : readNumber(token->text);
     }

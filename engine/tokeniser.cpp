@@ -9,12 +9,12 @@ namespace vantor {
 namespace {
 
 // What "(m*10^e)" comes to, the bracketed product a number's exponent letter
-// stands for, computed as the evaluation computes it: the power and the
-// product are each cut to 15 significant digits.
+// stands for, computed as the evaluation computes it: the power is cut to 15
+// significant digits as the product reads it; the product, a result, is cut
+// when it is read in its turn.
 double ExpandExponent(double mantissa, double exponent)
 {
-    const double power = roundTo15Digits(arithmetic::power(10, exponent));
-    return roundTo15Digits(arithmetic::multiply(mantissa, power));
+    return arithmetic::multiply(mantissa, roundTo15Digits(arithmetic::power(10, exponent)));
 }
 
 // A value for the token list, with the fault its reading raises when it must
@@ -41,7 +41,8 @@ Token substitutedValue(double value, std::size_t& length)
     return valueToken([&] {
         const double magnitude =
             parts.exponentForm ? ExpandExponent(parts.figures, parts.exponent) : parts.figures;
-        return parts.negative ? 0 - magnitude : magnitude;
+        // "(0-" value ")" reads the value at once.
+        return parts.negative ? 0 - roundTo15Digits(magnitude) : magnitude;
     });
 }
 

@@ -19,9 +19,10 @@ struct Token {
     // Number: the characters from its first to its last; those between that
     // are no digit or point were dropped by the scan (joined is then true).
     TextView text;
-    // Value: what reading its number text gives; fault, when reading it
-    // fails: a type mismatch shows where the postfix conversion meets the
-    // token, an overflow where the evaluation reaches it.
+    // Value: what evaluating its number text comes to, cut to 15 digits
+    // when it is read, as a result is; fault, when evaluating it fails: a
+    // type mismatch shows where the postfix conversion meets the token, an
+    // overflow where the evaluation reaches it.
     double value = 0;
     std::optional<FaultKind> fault;
     // Operator and bracket: the character.

@@ -376,7 +376,7 @@ TEST(FastPaths, IndexedArgumentChecksCheckAsACopyWould)
 
 TEST(FastPaths, PendingOperandsReadAsPushedTexts)
 {
-    // Results pushed as their number texts, read back when popped.
+    // Values and results pushed as their number texts, read back when popped.
     const auto evaluateWithTexts = [](const Texts& postfix) {
         std::vector<Text> stack;
         const auto pop = [&] {
@@ -388,7 +388,7 @@ TEST(FastPaths, PendingOperandsReadAsPushedTexts)
         };
         for (const Text& token : postfix) {
             if (token.front() == u'{') {
-                stack.push_back(token.substr(1, token.size() - 2));
+                stack.push_back(numberText(numberValue(token.substr(1, token.size() - 2))));
                 continue;
             }
             if (isNumber(token)) {

@@ -56,6 +56,11 @@ const ExpressionRow kFaults[] = {
     // postfix conversion meets it, before any value is computed.
     {"OverflowingNumberAfterDivisionByZero", "1/0+1e400", faults(FaultKind::DivisionByZero)},
     {"OverflowingNumberBeforeDivisionByZero", "1e400+1/0", faults(FaultKind::Overflow)},
+    // The largest double's 15 digits are beyond it: the number overflows only
+    // when it is read, as the sum takes it, after the division on its right.
+    {"NumberOverflowingWhenReadAfterDivisionByZero", "1.7976931348623157e308+(-1/(1-1))",
+     faults(FaultKind::DivisionByZero)},
+    {"NumberOverflowingWhenRead", "1.7976931348623157e308+1", faults(FaultKind::Overflow)},
     {"OverflowingNumberBeforeBracketAfterNumber", "1e400*2(3)", faults(FaultKind::Subscript)},
     {"TwoPointNumberWithExponentBeforeBracket", "1.2.3e5*2(3)", faults(FaultKind::TypeMismatch)},
     {"BracketBeforeTwoPointNumberWithExponent", "2(3)+1.2.3e5", faults(FaultKind::Subscript)},
