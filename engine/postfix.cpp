@@ -38,7 +38,7 @@ struct Operand {
         if (!token)
             return roundTo15Digits(result);
         if (token->kind == TokenKind::Value)
-            return roundTo15Digits(token->value);
+            return token->uncut ? roundTo15Digits(token->value) : token->value;
         // The postfix conversion has made sure it is a number.
         return token->joined ? readNumber(numberChars(token->text)) : readNumber(token->text);
     }

@@ -19,10 +19,10 @@ double ExpandExponent(double mantissa, double exponent)
 
 // A value for the token list, with the fault its reading raises when it must
 // raise one: a value that is put in is read as it is computed.
-template <class Compute> Token valueToken(Compute compute)
+template <class Compute> Token valueToken(Compute compute, bool uncut)
 {
     try {
-        return Token::valueOf(compute());
+        return Token::valueOf(compute(), std::nullopt, uncut);
     } catch (const Fault& fault) {
         return Token::valueOf(0, fault.kind());
     }
@@ -36,14 +36,18 @@ Token substitutedValue(double value, std::size_t& length)
 {
     const NumberParts parts = numberParts(value);
     length = parts.length + (parts.negative ? 3 : 0);
-    if (parts.exponentForm) // "(" "*10^" ")" in place of "E" and its sign, a negative power as "(0-" power ")"
+    if (parts
+            .exponentForm) // "(" "*10^" ")" in place of "E" and its sign, a negative power as "(0-" power ")"
         length += parts.exponent < 0 ? 8 : 4;
-    return valueToken([&] {
-        const double magnitude =
-            parts.exponentForm ? ExpandExponent(parts.figures, parts.exponent) : parts.figures;
-        // "(0-" value ")" reads the value at once.
-        return parts.negative ? 0 - roundTo15Digits(magnitude) : magnitude;
-    });
+    const bool product = parts.exponentForm && !parts.negative;
+    return valueToken(
+        [&] {
+            const double magnitude =
+                parts.exponentForm ? ExpandExponent(parts.figures, parts.exponent) : parts.figures;
+            // "(0-" value ")" reads the value at once.
+            return parts.negative ? 0 - roundTo15Digits(magnitude) : magnitude;
+        },
+        product);
 }
 
 // The scan reads the text once, from left to right. Where it puts a value in
@@ -137,10 +141,11 @@ private:
         m_length -= mantissa.size();
         m_pos = start;
         // "(" mantissa "*10^" exponent ")"
-        const Token value = isNumber(mantissa) ? valueToken([&] {
-            return ExpandExponent(numberValue(mantissa), numberValue(exponent));
-        })
-                                               : Token::valueOf(0, FaultKind::TypeMismatch);
+        const Token value =
+            isNumber(mantissa)
+                ? valueToken([&] { return ExpandExponent(numberValue(mantissa), numberValue(exponent)); },
+                             true)
+                : Token::valueOf(0, FaultKind::TypeMismatch);
         putPiece(value, mantissa.size() + exponent.size() + 6, end - start);
     }
 

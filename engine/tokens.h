@@ -19,12 +19,14 @@ struct Token {
     // Number: the characters from its first to its last; those between that
     // are no digit or point were dropped by the scan (joined is then true).
     TextView text;
-    // Value: what evaluating its number text comes to, cut to 15 digits
-    // when it is read, as a result is; fault, when evaluating it fails: a
-    // type mismatch shows where the postfix conversion meets the token, an
-    // overflow where the evaluation reaches it.
+    // Value: what evaluating its number text comes to; uncut when that is a
+    // product with a power of ten, which is cut to 15 digits when it is read,
+    // as a result is. fault, when evaluating it fails: a type mismatch shows
+    // where the postfix conversion meets the token, an overflow where the
+    // evaluation reaches it.
     double value = 0;
     std::optional<FaultKind> fault;
+    bool uncut = false;
     // Operator and bracket: the character.
     char16_t symbol = 0;
     TokenKind kind = TokenKind::Number;
@@ -38,22 +40,29 @@ struct Token {
     }
     static constexpr Token symbolOf(char16_t c)
     {
-        const TokenKind kind = c == u'(' ? TokenKind::Open : c == u')' ? TokenKind::Close : TokenKind::Operator;
+        const TokenKind kind = c == u'('   ? TokenKind::Open
+                               : c == u')' ? TokenKind::Close
+                                           : TokenKind::Operator;
         Token token;
         token.kind = kind;
         token.symbol = c;
         return token;
     }
-    static constexpr Token valueOf(double value, std::optional<FaultKind> fault = std::nullopt)
+    static constexpr Token valueOf(double value, std::optional<FaultKind> fault = std::nullopt,
+                                   bool uncut = false)
     {
         Token token;
         token.kind = TokenKind::Value;
         token.value = value;
         token.fault = fault;
+        token.uncut = uncut;
         return token;
     }
 
-    constexpr bool isOperand() const noexcept { return kind == TokenKind::Number || kind == TokenKind::Value; }
+    constexpr bool isOperand() const noexcept
+    {
+        return kind == TokenKind::Number || kind == TokenKind::Value;
+    }
 };
 
 using TokenList = std::pmr::vector<Token>;

@@ -77,7 +77,7 @@ struct EngineSteps {
                     if (inside == faultName(kind))
                         return Token::valueOf(0, kind);
                 }
-                return Token::valueOf(numberValue(inside));
+                return Token::valueOf(numberValue(inside), std::nullopt, true); // as a number with an exponent: cut when read
             }
             if (word.size() == 1 && (isOperator(word.front()) || isBracket(word.front())))
                 return Token::symbolOf(word.front());
