@@ -52,9 +52,11 @@ checks::FaultIndex::FaultIndex(TextView text, const VariableRows* variables) : m
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         // Every check that fails here, not only the first.
-        [&]<std::size_t... k>(std::index_sequence<k...>) {
+        [&]<std::size_t... k>(std::index_sequence<k...>)
+        {
             ((kLocalChecks[k].faultAt(text, i) ? m_localFaults[k].push_back(i) : void()), ...);
-        }(std::make_index_sequence<kLocalChecks.size()>());
+        }
+        (std::make_index_sequence<kLocalChecks.size()>());
     }
     // Every run that is not a number, an operator or a bracket must be "pi",
     // a function opening or, where allowed, a variable's name. A bracketed

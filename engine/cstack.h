@@ -20,7 +20,8 @@ public:
 
     cStack() = default;
     // Room for this many items, so that pushing them allocates once, from memory.
-    explicit cStack(std::size_t expected, std::pmr::memory_resource* memory = std::pmr::get_default_resource())
+    explicit cStack(std::size_t expected,
+                    std::pmr::memory_resource* memory = std::pmr::get_default_resource())
         : m_items(memory)
     {
         m_items.reserve(expected);

@@ -25,7 +25,8 @@ Outcome Evaluation::evaluateText(Text text, bool vDetectVariable) const
 {
     text = CleanExpression(std::move(text));
     Prepared prepared{{}, vDetectVariable ? &m_variables : nullptr, {}, {}};
-    if (const std::u16string_view fault = CheckExpression(text, prepared.faults.emplace(text, prepared.variables));
+    if (const std::u16string_view fault =
+            CheckExpression(text, prepared.faults.emplace(text, prepared.variables));
         !fault.empty())
         return {fault};
     // Rewriting only ever inserts: a text of the same length is the same
@@ -94,7 +95,8 @@ double Evaluation::ApplyFunctions(TextView text, std::size_t position, std::size
         return functionValue(entry.function, 0, m_context.degrees);
     // The argument, brackets included, is evaluated on its own, as a whole
     // expression; a message from it is no number.
-    const std::size_t open = static_cast<std::size_t>(text.data() - m_prepared->text.data()) + position + covered;
+    const std::size_t open =
+        static_cast<std::size_t>(text.data() - m_prepared->text.data()) + position + covered;
     if (m_prepared->closing.empty())
         m_prepared->closing = closingPositions(m_prepared->text, Text::npos);
     const std::size_t end = m_prepared->closing[open];

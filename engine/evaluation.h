@@ -50,7 +50,7 @@ private:
     // the text is long.
     struct Prepared {
         TextView text;
-        const VariableRows* variables; // when their names are known identifiers
+        const VariableRows* variables;            // when their names are known identifiers
         mutable std::vector<std::size_t> closing; // for each "(", the position after its ")", or npos
         mutable std::optional<checks::FaultIndex> faults;
     };

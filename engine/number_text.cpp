@@ -82,7 +82,8 @@ std::optional<Digits> digitsByProduct(double value)
     if (!kExtendedPrecision || !(magnitude >= 1e-13 && magnitude < 1e41))
         return std::nullopt;
     // As frexp gives it, from the bits of a normal number: magnitude = m·2^binaryExponent, 0.5 ≤ m < 1.
-    const int binaryExponent = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1022;
+    const int binaryExponent =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1022;
     // log10(2) is about 0.30103; the loop below puts right an estimate one off.
     int exponent = (binaryExponent - 1) * 30103 / 100000 - (binaryExponent < 1 ? 1 : 0);
     for (int attempt = 0; attempt < 4; ++attempt) {
@@ -280,7 +281,8 @@ double readNumber(TextView text)
         }
     }
     if (count <= kSignificantDigits) {
-        const double magnitude = static_cast<double>(digits) / kExactPowers[static_cast<std::size_t>(std::max(fraction, 0))];
+        const double magnitude =
+            static_cast<double>(digits) / kExactPowers[static_cast<std::size_t>(std::max(fraction, 0))];
         return text[0] == u'-' ? -magnitude : magnitude;
     }
     // The text is plain ASCII; from_chars reads it without a leading "+".

@@ -35,7 +35,7 @@ struct NumberParts {
     // Unsigned: what the text after its sign reads as when positional; in
     // exponent form, what the figures before the "E" read as.
     double figures = 0;
-    int exponent = 0;   // exponent form only
+    int exponent = 0; // exponent form only
 };
 NumberParts numberParts(double value);
 

@@ -34,7 +34,8 @@ std::size_t operandEnd(TextView text, std::size_t start, const std::vector<std::
     if (text[start] == u'(')
         return ends[start];
     if (const FunctionEntry* entry = openingAt(text, start))
-        return entry->function == Function::Pi ? start + entry->opening.size() : ends[start + entry->name.size()];
+        return entry->function == Function::Pi ? start + entry->opening.size()
+                                               : ends[start + entry->name.size()];
     while (end < text.size() && !isOperator(text[end]) && !isBracket(text[end]))
         ++end;
     return end;

@@ -272,7 +272,8 @@ EvaluationContext fVantor::context() const
 {
     EvaluationContext context;
     for (std::size_t i = 0; i < context.rows.size(); ++i)
-        context.rows[i] = {toText(m_names[i]->text()), toText(m_expressions[i]->text()), toText(m_results[i]->text())};
+        context.rows[i] = {toText(m_names[i]->text()), toText(m_expressions[i]->text()),
+                           toText(m_results[i]->text())};
     context.degrees = m_degrees->isChecked();
     return context;
 }
@@ -321,7 +322,8 @@ void fVantor::evaluateInto(const std::vector<Computation>& computations)
     runOnEngineStack([&] {
         try {
             for (std::size_t i = 0; i < texts.size(); ++i)
-                results.push_back(cEvaluate(rows).Evaluate(std::move(texts[i]), computations[i].vDetectVariable));
+                results.push_back(
+                    cEvaluate(rows).Evaluate(std::move(texts[i]), computations[i].vDetectVariable));
         } catch (const Fault& raised) {
             fault = raised;
         }

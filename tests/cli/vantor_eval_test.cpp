@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
-#include <thread>
 #include <sys/wait.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 

@@ -77,7 +77,8 @@ struct EngineSteps {
                     if (inside == faultName(kind))
                         return Token::valueOf(0, kind);
                 }
-                return Token::valueOf(numberValue(inside), std::nullopt, true); // as a number with an exponent: cut when read
+                // As a number with an exponent gives it: cut when it is read.
+                return Token::valueOf(numberValue(inside), std::nullopt, true);
             }
             if (word.size() == 1 && (isOperator(word.front()) || isBracket(word.front())))
                 return Token::symbolOf(word.front());

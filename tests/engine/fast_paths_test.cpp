@@ -431,8 +431,10 @@ Text libraryNumberText(double value)
         return u"0";
     std::array<char, 40> buffer{};
     char* end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14).ptr;
-    std::string scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data())); // -d.ddddddddddddde+XX
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14)
+            .ptr;
+    std::string scientific(buffer.data(),
+                           static_cast<std::size_t>(end - buffer.data())); // -d.ddddddddddddde+XX
     std::string out = scientific[0] == '-' ? "-" : "";
     if (!out.empty())
         scientific.erase(0, 1);
