@@ -98,6 +98,9 @@ public:
     // passes them all. The empty text and the bracket count are not checked here.
     std::u16string_view firstFault(std::size_t start, std::size_t end) const;
 
+    // The same characters, now held elsewhere.
+    void moveTo(TextView text) noexcept { m_text = text; }
+
 private:
     TextView m_text;
     // For each local check, the positions of its faults, ascending.

@@ -33,7 +33,9 @@ Outcome Evaluation::evaluateText(Text text, bool vDetectVariable) const
     // text, and the index of its faults still answers for its arguments.
     const std::size_t checkedLength = text.size();
     const Text rewritten = RewriteSigns(std::move(text));
-    if (rewritten.size() != checkedLength)
+    if (rewritten.size() == checkedLength)
+        prepared.faults->moveTo(rewritten);
+    else
         prepared.faults.reset();
     prepared.text = rewritten;
     return Evaluation(*this, &prepared, m_depth).evaluateChecked(rewritten);
