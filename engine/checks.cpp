@@ -9,6 +9,8 @@ namespace vantor {
 
 namespace {
 
+using checks::kLocalChecks;
+
 // The index of the first of the ascending positions that lies in [first, last); npos when none does.
 std::size_t firstWithin(const std::vector<std::size_t>& positions, std::size_t first, std::size_t last)
 {
@@ -17,9 +19,22 @@ std::size_t firstWithin(const std::vector<std::size_t>& positions, std::size_t f
                                                      : Text::npos;
 }
 
-} // namespace
+// Whether a character starts an identifier: it is no digit, point, exponent
+// letter, operator or bracket.
+constexpr bool startsIdentifier(char16_t c) noexcept
+{
+    return !isNumberChar(c) && !isExponentLetter(c) && !isOperator(c) && !isBracket(c);
+}
 
-checks::Identifier checks::identifierAt(TextView text, std::size_t i, const VariableRows* variables)
+// An identifier that starts at i: "pi", a function opening or, where the
+// variables are known, a variable's name. Its length, or the message when it
+// is none.
+struct Identifier {
+    std::size_t length = 0;
+    std::u16string_view fault;
+};
+
+Identifier identifierAt(TextView text, std::size_t i, const VariableRows* variables)
 {
     if (const FunctionEntry* opening = openingAt(text, i))
         return {opening->opening.size(), {}};
@@ -32,8 +47,14 @@ checks::Identifier checks::identifierAt(TextView text, std::size_t i, const Vari
     return {row->name.size(), {}};
 }
 
-checks::IdentifierFault checks::nextIdentifierFault(TextView text, std::size_t from,
-                                                    const VariableRows* variables)
+// The first identifier fault at or after from, scanning identifiers as the
+// checks meet them: each known one is passed over whole; npos when none.
+struct IdentifierFault {
+    std::size_t position = Text::npos;
+    std::u16string_view message;
+};
+
+IdentifierFault nextIdentifierFault(TextView text, std::size_t from, const VariableRows* variables)
 {
     for (std::size_t i = from; i < text.size();) {
         if (!startsIdentifier(text[i])) {
@@ -48,16 +69,21 @@ checks::IdentifierFault checks::nextIdentifierFault(TextView text, std::size_t f
     return {};
 }
 
+// Notes where each local check fails at position i; spelt out at compile
+// time, so that each check's test is inlined.
+template <std::size_t... k>
+void noteLocalFaults(TextView text, std::size_t i, std::array<std::vector<std::size_t>, sizeof...(k)>& faults,
+                     std::index_sequence<k...>)
+{
+    ((kLocalChecks[k].faultAt(text, i) ? faults[k].push_back(i) : void()), ...);
+}
+
+} // namespace
+
 checks::FaultIndex::FaultIndex(TextView text, const VariableRows* variables) : m_text(text)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Every check that fails here, not only the first.
-        [&]<std::size_t... k>(std::index_sequence<k...>)
-        {
-            ((kLocalChecks[k].faultAt(text, i) ? m_localFaults[k].push_back(i) : void()), ...);
-        }
-        (std::make_index_sequence<kLocalChecks.size()>());
-    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+        noteLocalFaults(text, i, m_localFaults, std::make_index_sequence<kLocalChecks.size()>());
     // Every run that is not a number, an operator or a bracket must be "pi",
     // a function opening or, where allowed, a variable's name. A bracketed
     // group starts with "(", which no identifier here can span, so its own

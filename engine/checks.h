@@ -52,37 +52,13 @@ struct LocalCheck {
 
 // The checks are made in a fixed order, and the first that fails decides the
 // message, wherever in the text its fault lies: an empty text, then the count
-// of brackets, then these, then the identifiers (identifierAt).
+// of brackets, then these, then the identifiers (checks.cpp).
 inline constexpr std::array<LocalCheck, 4> kLocalChecks{{
     {operatorFaultAt, messages::kWrongArrangementOfOperands},
     {bracketFaultAt, messages::kWrongArrangementOfParenthesis},
     {bareFunctionNameAt, messages::kFunctionWithNoParanthesis},
     {exponentFaultAt, messages::kWrongExponentialNumber},
 }};
-
-// Whether a character starts an identifier: it is no digit, point, exponent
-// letter, operator or bracket.
-constexpr bool startsIdentifier(char16_t c) noexcept
-{
-    return !isNumberChar(c) && !isExponentLetter(c) && !isOperator(c) && !isBracket(c);
-}
-
-// An identifier that starts at i: "pi", a function opening or, where the
-// variables are known, a variable's name. Its length, or the message when it
-// is none.
-struct Identifier {
-    std::size_t length = 0;
-    std::u16string_view fault;
-};
-Identifier identifierAt(TextView text, std::size_t i, const VariableRows* variables);
-
-// The first identifier fault at or after from, scanning identifiers as the
-// checks meet them: each known one is passed over whole; npos when none.
-struct IdentifierFault {
-    std::size_t position = Text::npos;
-    std::u16string_view message;
-};
-IdentifierFault nextIdentifierFault(TextView text, std::size_t from, const VariableRows* variables);
 
 // Where in a text the local checks and the identifiers fail, so that the
 // first fault of any bracketed group of it, or of the whole text, is found

@@ -14,6 +14,13 @@
 
 namespace vantor {
 
+namespace {
+
+// The tokens an argument's list is first sized for.
+constexpr std::size_t kShortArgument = 32;
+
+} // namespace
+
 int Evaluation::nestedDepth() const
 {
     if (m_depth >= cEvaluate::kMaxNesting)
@@ -66,12 +73,6 @@ Outcome Evaluation::evaluateArgument(std::size_t start, std::size_t end) const
         return {fault};
     return evaluateChecked(argument);
 }
-
-namespace {
-
-constexpr std::size_t kShortArgument = 32;
-
-} // namespace
 
 Outcome Evaluation::evaluateChecked(TextView text) const
 {

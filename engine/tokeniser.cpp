@@ -36,8 +36,9 @@ Token substitutedValue(double value, std::size_t& length)
 {
     const NumberParts parts = numberParts(value);
     length = parts.length + (parts.negative ? 3 : 0);
-    if (parts
-            .exponentForm) // "(" "*10^" ")" in place of "E" and its sign, a negative power as "(0-" power ")"
+    // In exponent form "(" "*10^" ")" take the place of "E" and its sign, and
+    // a negative power is written "(0-" power ")".
+    if (parts.exponentForm)
         length += parts.exponent < 0 ? 8 : 4;
     const bool product = parts.exponentForm && !parts.negative;
     return valueToken(
