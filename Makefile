@@ -1,14 +1,18 @@
 # The two commands of the README: `make run` and `make test`.
 # Each installs the Debian packages that are missing, configures and builds in
-# build/, then runs.
+# build/, then runs: make run only what the window needs, make test everything.
 
 BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-# What building and testing need on a fresh Debian 12.
-PACKAGES := g++ make cmake libgtest-dev qt6-base-dev fonts-dejavu-core \
-            clang libclang-rt-14-dev valgrind desktop-file-utils appstream unicode-data
+# What building and running the window need on a fresh Debian 12: a compiler,
+# CMake, Qt and a font to draw the window's text in.
+RUN_PACKAGES := g++ make cmake qt6-base-dev fonts-dejavu-core
+# What the tests need besides: GoogleTest, clang for the fuzzer, valgrind, the
+# desktop entry's and metadata's validators, and Unicode's data.
+PACKAGES := $(RUN_PACKAGES) libgtest-dev clang libclang-rt-14-dev valgrind \
+            desktop-file-utils appstream unicode-data
 # What make screenshot needs besides: an X server of its own and a way to type into it.
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 
@@ -35,10 +39,16 @@ WINDOWS_PACKAGE_PACKAGES := nsis
 # window, and makensis for the older version it installs first.
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis
 
-.PHONY: run test test-sanitize lint fuzz bench package test-package build configure deps screenshot clean \
+.PHONY: run test test-sanitize lint fuzz bench package test-package build configure deps run-deps screenshot clean \
         windows test-windows windows-deps screenshot-windows windows-package test-windows-package
 
-run: build
+# Only vantor and what it links. A build folder that make test configured
+# keeps its tests and fuzzer; a new one is configured without them, so that
+# GoogleTest and clang need not be there.
+run: run-deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	      $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DVANTOR_BUILD_TESTS=OFF -DVANTOR_FUZZ=OFF)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target vantor
 	$(BUILD_DIR)/app/vantor
 
 test: build
@@ -75,7 +85,7 @@ fuzz: build
 # The engine's benchmarks in a Release build (medians of five runs, JSON in
 # build/bench.json), then the longest texts, each in a process of its own.
 # bench/vs-bc.sh and bench/startup.sh compare with bc and with a bare window.
-bench: deps
+bench: run-deps
 	@scripts/ensure-packages.sh $(BENCH_PACKAGES)
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DVANTOR_BUILD_BENCH=ON -DVANTOR_BUILD_TESTS=OFF \
 	      -DVANTOR_FUZZ=OFF
@@ -86,27 +96,30 @@ bench: deps
 
 # A Debian package of a Release build, under build/package, checked by lintian;
 # the same commit always gives the same bytes.
-package: deps
+package: run-deps
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
 	scripts/make-package.sh $(PACKAGE_DIR) $(JOBS)
 	lintian --info $(PACKAGE_DIR)/vantor_*.deb
 
 # The package made twice from scratch, in build/package-a and build/package-b,
 # and the two compared byte for byte.
-test-package: deps
+test-package: run-deps
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
 	scripts/test-package.sh $(BUILD_DIR)/package-a $(BUILD_DIR)/package-b $(JOBS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# With the fuzzer, which a plain cmake leaves out: make test replays its seed
-# corpus, make fuzz runs it.
+# With the tests and the fuzzer, which a plain cmake leaves out: make test
+# replays its seed corpus, make fuzz runs it.
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTOR_FUZZ=ON
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTOR_BUILD_TESTS=ON -DVANTOR_FUZZ=ON
 
 deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
+
+run-deps:
+	@scripts/ensure-packages.sh $(RUN_PACKAGES)
 
 # Pictures of the windows for the README, under docs/: at the usual scale,
 # and at twice it, as on a high-dpi screen.
