@@ -40,6 +40,7 @@ int main(int argc, char** argv)
     vantor::ui::setUpApplication(application);
 
     vantor::ui::fVantor window;
+    vantor::ui::setWindowIconAfterFirstFrame(window);
     window.show();
     return QApplication::exec();
 }

@@ -5,14 +5,47 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QTimer>
+#include <QWidget>
 #ifdef Q_OS_WIN
 #include <QSettings>
 #endif
 
 namespace vantor::ui {
 
-#ifdef Q_OS_WIN
 namespace {
+
+// The window icon, in each size embedded (VANTOR_ICON_SIZES, ui/CMakeLists.txt).
+// Each picture is decoded as it is added.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : {VANTOR_ICON_SIZES})
+        icon.addFile(QString(":/icons/%1/%2.png").arg(size).arg(kApplicationId), QSize(size, size));
+    return icon;
+}
+
+// Watches a window for its first paint; once that frame is on the screen (the
+// next turn of the event loop), gives the application its icon and goes.
+class IconAfterFirstFrame : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                QApplication::setWindowIcon(windowIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+
+#ifdef Q_OS_WIN
 
 // Windows' dialog face is "MS Shell Dlg 2", a name that Windows resolves
 // through its font substitutes (to Tahoma, on every Windows since 2000) and
@@ -29,8 +62,9 @@ QString dialogFace()
         .section(u',', 0, 0);
 }
 
-} // namespace
 #endif
+
+} // namespace
 
 void setIdentity()
 {
@@ -41,12 +75,6 @@ void setIdentity()
 
 void setUpApplication(QApplication& application)
 {
-    // VANTOR_ICON_SIZES: the sizes of the pictures embedded (ui/CMakeLists.txt).
-    QIcon icon;
-    for (const int size : {VANTOR_ICON_SIZES})
-        icon.addFile(QString(":/icons/%1/%2.png").arg(size).arg(kApplicationId), QSize(size, size));
-    QApplication::setWindowIcon(icon);
-
     QFont font = QApplication::font();
 #ifdef Q_OS_WIN
     // Windows hands Qt its message font, Segoe UI on Windows 10 and 11, whose
@@ -57,6 +85,11 @@ void setUpApplication(QApplication& application)
     font.setPointSize(kDefaultPointSize);
     QApplication::setFont(font);
     (void)application;
+}
+
+void setWindowIconAfterFirstFrame(QWidget& window)
+{
+    window.installEventFilter(new IconAfterFirstFrame(&window));
 }
 
 } // namespace vantor::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QWidget;
 
 namespace vantor::ui {
 
@@ -9,11 +10,16 @@ namespace vantor::ui {
 // (which gives its task-bar entry its icon).
 void setIdentity();
 
-// The application's look, set once the application exists: the window icon,
-// and the one default font (the dialog face on Windows, the desktop's face
-// elsewhere, at kDefaultPointSize) in which every caption and every box's
-// text fits the windows' fixed geometry.
+// The application's look, set once the application exists: the one default
+// font (the dialog face on Windows, the desktop's face elsewhere, at
+// kDefaultPointSize) in which every caption and every box's text fits the
+// windows' fixed geometry.
 void setUpApplication(QApplication& application);
+
+// Gives the application its window icon, which every window shows, once
+// `window` has drawn its first frame. Nothing in that frame shows the icon,
+// and decoding its seven pictures would otherwise take an eighth of the start-up.
+void setWindowIconAfterFirstFrame(QWidget& window);
 
 inline constexpr const char* kApplicationId = "org.vantor.Vantor";
 inline constexpr int kDefaultPointSize = 8;

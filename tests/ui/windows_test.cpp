@@ -1,5 +1,6 @@
 // The side windows, the menus and the end of the program.
 
+#include "ui/application.h"
 #include "ui/ffunction.h"
 #include "ui_fixture.h"
 
@@ -22,6 +23,7 @@ private slots:
     void closingTheScratchPadDiscardsItsText();
     void scratchPadIsIndependentOfTheCalculator();
     void minimisedSideWindowsComeBackRestored();
+    void everyWindowGetsTheIconOnceTheCalculatorHasDrawn();
     void helpMenuHoldsContentSeparatorAbout();
     void notesShowTheirTwoLines();
     void exitClosesEveryWindow();
@@ -217,6 +219,24 @@ void WindowsTest::minimisedSideWindowsComeBackRestored()
     QVERIFY(!pad->isVisible());
     fixture.click("cMemory");
     QVERIFY(pad->isVisible() && !pad->isMinimized());
+}
+
+// The icon is not decoded before the calculator's first frame; then every
+// window has it, in each size a desktop may ask for.
+void WindowsTest::everyWindowGetsTheIconOnceTheCalculatorHasDrawn()
+{
+    QApplication::setWindowIcon(QIcon());
+    WindowFixture fixture;
+    vantor::ui::setWindowIconAfterFirstFrame(*fixture.window);
+    fixture.window->show();
+    QVERIFY(fixture.window->windowIcon().isNull());
+
+    QTRY_VERIFY(!fixture.window->windowIcon().isNull());
+    const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    QCOMPARE(fixture.window->windowIcon().availableSizes(), sizes);
+    QCOMPARE(fixture.window->windowIcon().pixmap(48).toImage().pixelColor(24, 24).alpha(), 255);
+    fixture.click("cFunction");
+    QCOMPARE(topLevel("fFunction")->windowIcon().availableSizes(), sizes);
 }
 
 void WindowsTest::helpMenuHoldsContentSeparatorAbout()
