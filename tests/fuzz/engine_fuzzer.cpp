@@ -14,6 +14,7 @@
 #include "engine/number_text.h"
 #include "tools/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
