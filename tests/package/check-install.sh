@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks the tree.
-#   scripts/check-install.sh BUILD_DIR tree        what is installed, and where
-#   scripts/check-install.sh BUILD_DIR validators  the desktop entry and the
+#   tests/package/check-install.sh BUILD_DIR tree        what is installed, and where
+#   tests/package/check-install.sh BUILD_DIR validators  the desktop entry and the
 #                                                  AppStream data, by their
 #                                                  validators (skipped, exit 77,
 #                                                  when they are missing)
@@ -18,7 +18,7 @@ tree)
     missing=0
     # Every picture of the icon in the sources, data/icons/SIZE/, in its size.
     pictures=
-    for picture in "$(dirname "$0")"/../data/icons/*/$id.png; do
+    for picture in "$(dirname "$0")"/../../data/icons/*/$id.png; do
         size=$(basename "$(dirname "$picture")")
         pictures="$pictures share/icons/hicolor/${size}x$size/apps/$id.png"
     done

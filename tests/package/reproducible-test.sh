@@ -5,12 +5,12 @@
 # in another build directory, under another umask, time zone and locale. On a
 # difference it shows where the two differ: the ar members, the control and
 # data archives' listings, and the files in them.
-#   scripts/test-package.sh BUILD_DIR_A BUILD_DIR_B [JOBS]
+#   tests/package/reproducible-test.sh BUILD_DIR_A BUILD_DIR_B [JOBS]
 set -eu
 a=$1
 b=$2
 jobs=${3:-$(nproc)}
-source=$(cd "$(dirname "$0")/.." && pwd)
+source=$(cd "$(dirname "$0")/../.." && pwd)
 
 for build in "$a" "$b"; do
     if [ -e "$build" ] && [ ! -f "$build/CMakeCache.txt" ]; then
