@@ -3,7 +3,8 @@
 #   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_PREFIX_PATH=<windows libraries> ...
 # Libraries, headers and CMake packages are looked up only in the mingw-w64
 # tree and in the prefixes given by CMAKE_PREFIX_PATH, never among the host's;
-# programs (code generators, wine) are looked up on the host.
+# programs (code generators) are looked up on the host. Built programs run
+# under wine through the emulator that cmake/windows.cmake sets.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -26,9 +27,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Test programs and other built executables run under wine when it is there.
-find_program(MINGW_WINE NAMES wine wine64)
-if(MINGW_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR "${MINGW_WINE}")
-endif()
