@@ -2,8 +2,10 @@
 # Makes the Windows icon, data/icons/org.vantor.Vantor.ico, from the PNG
 # icons beside it (16 to 256 pixels): each size as it is drawn, the 256-pixel
 # one stored as PNG, as Windows reads it since Vista. ImageMagick writes the
-# same bytes from the same pictures. The icon is committed, so that building
-# needs no ImageMagick: run this again after changing the PNGs.
+# same bytes from the same pictures.
+# Nothing in the build runs this: the icon is committed, so that building
+# needs no ImageMagick. Run it by hand after changing any of the PNGs; until
+# then the window tests fail (windowsIconHoldsEveryPictureOfTheIcon).
 #   scripts/windows-icon.sh
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)

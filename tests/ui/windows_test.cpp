@@ -5,13 +5,17 @@
 #include "ui_fixture.h"
 
 #include <QAction>
+#include <QImage>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
+
+#include <cstdlib>
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -24,6 +28,7 @@ private slots:
     void scratchPadIsIndependentOfTheCalculator();
     void minimisedSideWindowsComeBackRestored();
     void everyWindowGetsTheIconOnceTheCalculatorHasDrawn();
+    void windowsIconHoldsEveryPictureOfTheIcon();
     void helpMenuHoldsContentSeparatorAbout();
     void notesShowTheirTwoLines();
     void exitClosesEveryWindow();
@@ -237,6 +242,46 @@ void WindowsTest::everyWindowGetsTheIconOnceTheCalculatorHasDrawn()
     QCOMPARE(fixture.window->windowIcon().pixmap(48).toImage().pixelColor(24, 24).alpha(), 255);
     fixture.click("cFunction");
     QCOMPARE(topLevel("fFunction")->windowIcon().availableSizes(), sizes);
+}
+
+// Whether two pictures of the same size match, a channel allowed one step
+// apart: the icon file's translucent pixels come back from Qt's reader
+// through premultiplied alpha, which may round a channel by one.
+static bool samePicture(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            for (const int shift : {0, 8, 16, 24}) {
+                if (std::abs(int((p >> shift) & 0xff) - int((q >> shift) & 0xff)) > 1)
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The Windows program's icon file is made from the pictures by hand
+// (scripts/windows-icon.sh): after a picture changes, it must be made again.
+void WindowsTest::windowsIconHoldsEveryPictureOfTheIcon()
+{
+#ifndef VANTOR_WINDOWS_ICON
+    QSKIP("the icon file is checked on the build machine");
+#else
+    QImageReader reader(VANTOR_WINDOWS_ICON);
+    QCOMPARE(reader.imageCount(), 7);
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage picture = reader.read().convertToFormat(QImage::Format_ARGB32);
+        const QString name = QString(":/icons/%1/org.vantor.Vantor.png").arg(picture.width());
+        const QImage drawn = QImage(name).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!drawn.isNull(), qPrintable(name));
+        QVERIFY2(samePicture(picture, drawn), qPrintable(QString("%1 differs from the icon file").arg(name)));
+    }
+#endif
 }
 
 void WindowsTest::helpMenuHoldsContentSeparatorAbout()
