@@ -2,9 +2,9 @@
 # Installs the build into a temporary prefix and checks the tree.
 #   tests/package/check-install.sh BUILD_DIR tree        what is installed, and where
 #   tests/package/check-install.sh BUILD_DIR validators  the desktop entry and the
-#                                                  AppStream data, by their
-#                                                  validators (skipped, exit 77,
-#                                                  when they are missing)
+#                                                        AppStream data, by their
+#                                                        validators (skipped, exit 77,
+#                                                        when they are missing)
 set -eu
 build=$1
 what=$2
