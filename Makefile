@@ -64,7 +64,7 @@ test-sanitize: deps
 	    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --output-on-failure -j $(JOBS) -E engine_corpus_memcheck
+	    ctest --output-on-failure -j $(JOBS) -E "engine_corpus_memcheck|vantor_eval_memcheck"
 
 # Every function in engine/, ui/, app/ and tools/ at most 60 lines and of
 # cognitive complexity at most 25 (.clang-tidy), over the compile database
