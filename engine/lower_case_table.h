@@ -5,6 +5,11 @@
 
 namespace vantor::lower_case {
 
+// The Unicode version the table is of. The table stays at it whatever data
+// a machine has, so that the engine lowers alike everywhere; its check
+// against later data leaves out the characters added since.
+inline constexpr char kUnicodeVersion[] = "15.0.0";
+
 // The characters first, first + step, ... up to last lower to lower,
 // lower + step, ... Runs are sorted and disjoint; a character outside
 // every run is its own lower case.
