@@ -40,7 +40,7 @@ public:
     [[nodiscard]] bool showActive() const
     {
         window->show();
-        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
     }
 

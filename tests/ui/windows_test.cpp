@@ -343,7 +343,7 @@ void WindowsTest::altEEndsTheProgram()
     QVERIFY(fixture.showActive());
     fixture.click("cMemory");
     QPointer<QWidget> pad = topLevel("fScribblingPad");
-    QApplication::setActiveWindow(fixture.window.get());
+    fixture.window->activateWindow();
     QTest::keyClick(fixture.box("tExpression"), Qt::Key_E, Qt::AltModifier);
     QVERIFY(QTest::qWaitFor([&] { return !fixture.window->isVisible(); }));
     QVERIFY(pad.isNull());
