@@ -6,12 +6,13 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-# What building and running the window need on a fresh Debian 12: a compiler,
-# CMake, Qt and a font to draw the window's text in.
+# What building and running the window need on a fresh Debian 12 or 13: a
+# compiler, CMake, Qt and a font to draw the window's text in. The lists name
+# the release's own versions (clang's runtime too), so that one list serves both.
 RUN_PACKAGES := g++ make cmake qt6-base-dev fonts-dejavu-core
 # What the tests need besides: GoogleTest, clang for the fuzzer, valgrind, the
 # desktop entry's and metadata's validators, and Unicode's data.
-PACKAGES := $(RUN_PACKAGES) libgtest-dev clang libclang-rt-14-dev valgrind \
+PACKAGES := $(RUN_PACKAGES) libgtest-dev clang libclang-rt-dev valgrind \
             desktop-file-utils appstream unicode-data
 # What make screenshot needs besides: an X server of its own and a way to type into it.
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
@@ -28,19 +29,23 @@ LINT_DIR     ?= build-lint
 LINT_PACKAGES := clang-tidy
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-# The Windows build: cross-compiled with mingw-w64 against Qt and the C
-# library's mathematics built from Debian's sources (cached outside the
-# build, in VANTOR_CACHE, default ~/.cache/vantor), run under wine.
+# The Windows build: cross-compiled in Debian 13 with its mingw-w64 against
+# Qt 6.8 and the C library's mathematics built from its sources (cached
+# outside the build, in VANTOR_CACHE, default ~/.cache/vantor), run under its
+# wine 10. Elsewhere its targets enter a Debian 13 root (scripts/debian13.sh),
+# with a Linux build of their own for the host programs the tests use.
 WINDOWS_DIR      ?= build-windows
+WINDOWS_TARGETS  := windows test-windows windows-package test-windows-package screenshot-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     dpkg-dev unicode-data
+IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
 WINDOWS_PACKAGE_PACKAGES := nsis
 # What trying the package needs besides: an X server of its own for the
 # window, and makensis for the older version it installs first.
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis
 
 .PHONY: run test test-sanitize lint fuzz bench package test-package build configure deps run-deps screenshot clean \
-        windows test-windows windows-deps screenshot-windows windows-package test-windows-package
+        $(WINDOWS_TARGETS) windows-deps test-debian13
 
 # Only vantor and what it links. A build folder that make test configured
 # keeps its tests and fuzzer; a new one is configured without them, so that
@@ -129,9 +134,10 @@ screenshot: build
 	QT_SCALE_FACTOR=2 xvfb-run -a -s '-screen 0 1280x1024x24' \
 	    scripts/screenshot.sh $(BUILD_DIR)/app/vantor docs/vantor-2x
 
+ifeq ($(IN_DEBIAN_13),yes)
 # vantor.exe, vantor-eval.exe and every test program, in $(WINDOWS_DIR).
 windows: windows-deps
-	qt=$$(scripts/qt-windows.sh | tail -n 1) && libm=$$(scripts/libm-windows.sh | tail -n 1) && \
+	qt=$$(scripts/qt-windows.sh) && libm=$$(scripts/libm-windows.sh) && \
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	      -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTOR_BUILD_UI=ON -DVANTOR_FUZZ=OFF \
 	      -DCMAKE_PREFIX_PATH="$$qt" -DQT_HOST_PATH=/usr -DVANTOR_LIBM_PREFIX="$$libm" \
@@ -140,25 +146,24 @@ windows: windows-deps
 
 # Every engine, command-line and window test under wine; the command-line
 # tests are the host's program, run on vantor-eval.exe.
-test-windows: build windows
+test-windows: windows configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target cli_tests
 	$(WINDOWS_DIR)/run-under-wine.sh wineboot --init
 	cd $(WINDOWS_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The Windows build's windows under wine with the real platform plugin, on a
 # desktop that gives it what Windows 10 and 11 give (scripts/wine-desktop.sh),
-# at 100 % and at 150 %, under docs/windows/.
+# at 100 % and at 150 %, under docs/windows/. A window manager moves the
+# windows: wine 10 does not follow a move that no window manager made.
 screenshot-windows: windows
 	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES)
-	scripts/wine-desktop.sh $(WINDOWS_DIR)/wine-desktop-96 96 \
+	scripts/wine-desktop.sh --window-manager $(WINDOWS_DIR)/wine-desktop-wm-96 96 \
 	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor
-	scripts/wine-desktop.sh $(WINDOWS_DIR)/wine-desktop-144 144 \
+	scripts/wine-desktop.sh --window-manager $(WINDOWS_DIR)/wine-desktop-wm-144 144 \
 	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor-150 150
 
 windows-deps:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
-
-clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(LINT_DIR)
 
 # The Windows package, in $(WINDOWS_DIR)/package: vantor-<version>-windows-x64.zip,
 # a folder that runs where it is unpacked, and vantor-<version>-setup.exe,
@@ -173,3 +178,16 @@ windows-package: windows
 test-windows-package: windows-package
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_TEST_PACKAGES)
 	tests/windows/package-test.sh $(WINDOWS_DIR)/package
+else
+$(WINDOWS_TARGETS):
+	scripts/debian13.sh $(MAKE) $@ BUILD_DIR=$(BUILD_DIR)-debian13
+endif
+
+clean:
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-debian13 $(SANITIZE_DIR) $(WINDOWS_DIR) $(LINT_DIR)
+
+# Debian 13 beside this machine's Debian 12: make test in the Debian 13 root
+# on a copy of the clone's files, then the Debian package made here installed
+# there with apt and its programs run (tests/package/debian13-test.sh).
+test-debian13: package
+	tests/package/debian13-test.sh $(PACKAGE_DIR)

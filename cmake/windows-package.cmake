@@ -39,7 +39,7 @@ function(vantor_windows_package)
   endif()
   set(qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets)
   set(qt_platform Qt6::QWindowsIntegrationPlugin)
-  set(qt_style Qt6::QWindowsVistaStylePlugin)
+  set(qt_style Qt6::QModernWindowsStylePlugin) # windowsvista, the one style it is built with
   foreach(target IN LISTS qt_libraries qt_platform qt_style)
     if(NOT TARGET ${target})
       message(FATAL_ERROR "The Windows package needs ${target}, which this Qt lacks")

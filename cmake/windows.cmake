@@ -52,5 +52,9 @@ set(VANTOR_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh.in ${CMAKE_BINARY_DIR}/run-under-wine.sh @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/run-under-wine.sh)
 
+# Debian's Qt leaves the plugins' packages out of find_package(Qt6); the
+# package installs the platform and style plugins by their targets.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
+
 # ---- The package: a portable zip and an installer (make windows-package) ----
 include(${CMAKE_CURRENT_LIST_DIR}/windows-package.cmake)

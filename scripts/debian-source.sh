@@ -4,12 +4,15 @@
 # sources. apt needs deb-src entries for that; as root this adds them, in a
 # file of their own that mirrors the machine's deb entries, otherwise it says
 # what to run.
-#   scripts/debian-source.sh PACKAGE DIRECTORY
-# Prints the path of the unpacked source tree.
+#   scripts/debian-source.sh PACKAGE DIRECTORY [VERSION]...
+# With versions given, the first of them whose files the registry serves;
+# without, the newest. Prints the path of the unpacked source tree as the last
+# line; says so and fails when nothing could be fetched.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 package=$1
 directory=$2
+shift 2
 
 has_sources() {
     [ -n "$(apt-cache showsrc "$package" 2>/dev/null | head -n 1)" ]
@@ -36,6 +39,17 @@ command -v dpkg-source >/dev/null || "$here/ensure-packages.sh" dpkg-dev >&2
 mkdir -p "$directory"
 cd "$directory"
 if ! ls -d "$package"-*/ >/dev/null 2>&1; then
-    apt-get source -qq "$package" >&2
+    [ $# -gt 0 ] || set -- ""
+    for version in "$@"; do
+        if apt-get source -qq "$package${version:+=$version}" >&2; then
+            break
+        fi
+        echo "$0: the registry does not serve $package ${version:-(newest)}" >&2
+        rm -rf "$package"_* "$package"-*/
+    done
+fi
+if ! ls -d "$package"-*/ >/dev/null 2>&1; then
+    echo "$0: could not fetch the source of $package ${*:-}" >&2
+    exit 1
 fi
 cd "$(ls -d "$package"-*/ | head -n 1)" && pwd

@@ -34,11 +34,19 @@ cache_enter libm-windows "$prefix"
 "$here/ensure-packages.sh" gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev dpkg-dev
 started=$(date +%s)
 rm -rf "$work" # what an interrupted build left
-source=$("$here/debian-source.sh" glibc "$work/source" | tail -n 1)
+# The installed version's source; where the registry no longer serves it,
+# the newest of the same upstream release that it does serve (the Debian
+# revisions between them patch other parts of glibc, and the test
+# libm_agreement compares every function with the installed library).
+upstream=${host_version%%-*}
+others=$(apt-cache showsrc glibc | sed -n "s/^Version: \($upstream-.*\)/\1/p" | sort -u -V -r | awk -v installed="$host_version" '$0 != installed')
+# shellcheck disable=SC2086 # one version a word
+source=$("$here/debian-source.sh" glibc "$work/source" "$host_version" $others)
+source=$(printf '%s\n' "$source" | tail -n 1)
 source_version=$(cd "$source" && dpkg-parsechangelog -S Version)
 if [ "$source_version" != "$host_version" ]; then
-    echo "libm-windows: Debian's glibc source is $source_version, the installed libc6 is $host_version;" >&2
-    echo "  Linux and Windows may differ until they are the same (apt-get upgrade libc6, or remove $work)" >&2
+    echo "libm-windows: built from Debian's glibc source $source_version; the installed libc6 is" \
+        "$host_version, whose source the registry does not serve" >&2
 fi
 
 dbl64=$source/sysdeps/ieee754/dbl-64

@@ -45,8 +45,9 @@ fi
 # What Vantor needs, with everything Qt would otherwise find on its own
 # (zlib, pcre2, libpng, HarfBuzz, FreeType) built from the bundled copies.
 # Debian's tarball lacks src/3rdparty/wintab: no tablet events. Without
-# OpenGL, dynamicgl would still be on; without Direct2D, directwrite3 would
-# still select a font database that is not built.
+# OpenGL, dynamicgl would still be on. Text is drawn with DirectWrite, Qt's
+# default on Windows, whose font database needs Direct2D built too. Of the
+# Windows styles only windowsvista, which draws the system's own controls.
 build=$work/build
 cmake -S "$source" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" \
@@ -60,7 +61,6 @@ cmake -S "$source" -B "$build" -G Ninja \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
     -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
-    -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
     -DFEATURE_tabletevent=OFF \
     -DFEATURE_jpeg=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF \
     -DFEATURE_pkg_config=OFF -DFEATURE_androiddeployqt=OFF \
@@ -68,7 +68,7 @@ cmake -S "$source" -B "$build" -G Ninja \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF \
-    -DFEATURE_style_windowsvista=ON
+    -DFEATURE_style_windowsvista=ON -DFEATURE_style_windows11=OFF
 
 cmake --build "$build" --parallel "${VANTOR_JOBS:-$(nproc)}"
 rm -rf "$prefix"

@@ -18,7 +18,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 scale=${1:-1}
 
 "$here/../../scripts/ensure-packages.sh" g++ g++-mingw-w64-x86-64-posix wine wine64 >&2
-prefix=$("$here/../../scripts/libm-windows.sh" | tail -n 1)
+prefix=$("$here/../../scripts/libm-windows.sh")
 
 if [ -n "${VANTOR_LIBM_COMPARE_DIR:-}" ]; then
     work=$VANTOR_LIBM_COMPARE_DIR

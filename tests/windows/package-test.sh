@@ -174,7 +174,7 @@ check "the folder has every DLL imported and no other" imports_resolve
 only_the_plugins_needed() {
     find "$folder" -mindepth 2 -iname '*.dll' ! -path '*/licenses/*' | sed "s|^$folder/||" | sort >"$work/plugins"
     cat "$work/plugins"
-    printf 'platforms/qwindows.dll\nstyles/qwindowsvistastyle.dll\n' | cmp -s - "$work/plugins"
+    printf 'platforms/qwindows.dll\nstyles/qmodernwindowsstyle.dll\n' | cmp -s - "$work/plugins"
 }
 check "the plugins are the windows platform and the windowsvista style alone" only_the_plugins_needed
 
@@ -298,7 +298,7 @@ window() {
         printf 'loaded from outside %s (above)\n' "$windows_folder"
         status=1
     fi
-    for plugin in 'platforms\qwindows.dll' 'styles\qwindowsvistastyle.dll'; do
+    for plugin in 'platforms\qwindows.dll' 'styles\qmodernwindowsstyle.dll'; do
         if ! grep -F -i -q -x "$windows_folder\\$plugin" "$work/native"; then
             printf '%s was not loaded\n' "$plugin"
             status=1
