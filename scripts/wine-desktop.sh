@@ -9,25 +9,33 @@
 #  - the screen has DPI dots per inch (96 is 100 %, 120 is 125 %, 144 is 150 %);
 #  - Qt programs get the windows platform plugin;
 #  - with --window-manager, openbox places, stacks and focuses the windows as
-#    a desktop's window manager does (without one, windows have no frames).
-#   scripts/wine-desktop.sh [--window-manager] PREFIX DPI COMMAND [ARGUMENT]...
+#    a desktop's window manager does (without one, windows have no frames,
+#    and wine 10 does not see them moved by others);
+#  - with --dark, the programs' colour mode is dark, as Windows' dark mode
+#    sets it (AppsUseLightTheme 0), otherwise light.
+#   scripts/wine-desktop.sh [--window-manager] [--dark] PREFIX DPI COMMAND [ARGUMENT]...
 # PREFIX is a wine prefix, made on first use and again when this script has
-# changed; DPI is set on every run.
+# changed; DPI and the colour mode are set on every run.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 
-window_manager=
-if [ "${1:-}" = --window-manager ]; then
-    window_manager=openbox
+window_manager= light=1
+while :; do
+    case ${1:-} in
+    --window-manager) window_manager=openbox ;;
+    --dark) light=0 ;;
+    *) break ;;
+    esac
     shift
-fi
-[ $# -ge 3 ] || { echo "usage: $0 [--window-manager] PREFIX DPI COMMAND [ARGUMENT]..." >&2; exit 2; }
+done
+[ $# -ge 3 ] || { echo "usage: $0 [--window-manager] [--dark] PREFIX DPI COMMAND [ARGUMENT]..." >&2; exit 2; }
 
 if [ -z "${VANTOR_WINE_DESKTOP:-}" ]; then
     # xdotool drives the desktop, for the tests and the screenshots.
-    "$here/ensure-packages.sh" xvfb xauth xdotool fonts-open-sans fonts-wine $window_manager
+    "$here/ensure-packages.sh" xvfb xauth xdotool fonts-open-sans fonts-wine python3 $window_manager
     export VANTOR_WINE_DESKTOP=1
     dpi=$2
+    [ "$light" = 1 ] || set -- --dark "$@"
     [ -n "$window_manager" ] && set -- --window-manager "$@"
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi $dpi" "$0" "$@"
 fi
@@ -74,6 +82,37 @@ END
     for name in CaptionFont SmCaptionFont MenuFont StatusFont MessageFont IconFont; do
         echo "\"$name\"=hex:$font"
     done
+    # The faces copied into the Fonts folder, registered as Windows registers
+    # its own: wine's DirectWrite, which Qt draws with, lists only registered
+    # faces (its GDI finds them in the folder too).
+    cat <<END
+
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]
+"Tahoma (TrueType)"="tahoma.ttf"
+"Tahoma Bold (TrueType)"="tahomabd.ttf"
+"Open Sans (TrueType)"="OpenSans-Regular.ttf"
+"Open Sans Bold (TrueType)"="OpenSans-Bold.ttf"
+END
+}
+
+# wine's Tahoma asks to be spaced by its typographic metrics (bit 7 of the
+# OS/2 table's fsSelection), which Windows' Tahoma does not: DirectWrite,
+# which honours the bit where GDI does not, gives it lines of 10 px at 8 pt
+# where Windows' Tahoma has 13. The prefix's copies have the bit cleared.
+without_typographic_metrics() {
+    python3 - "$@" <<'END'
+import struct, sys
+for path in sys.argv[1:]:
+    with open(path, "r+b") as font:
+        data = bytearray(font.read())
+        for table in range(struct.unpack_from(">H", data, 4)[0]):
+            tag, _, offset, _ = struct.unpack_from(">4sIII", data, 12 + 16 * table)
+            if tag == b"OS/2":
+                selection = struct.unpack_from(">H", data, offset + 62)[0]
+                struct.pack_into(">H", data, offset + 62, selection & ~0x80)
+        font.seek(0)
+        font.write(data)
+END
 }
 
 # What runs in the prefix ends with this run, and nothing from a run that
@@ -89,12 +128,15 @@ if ! cmp -s "$0" "$prefix/.vantor-desktop"; then
     cp /usr/share/fonts/truetype/open-sans/OpenSans-Regular.ttf \
         /usr/share/fonts/truetype/open-sans/OpenSans-Bold.ttf \
         /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$prefix/drive_c/windows/Fonts/"
+    without_typographic_metrics "$prefix/drive_c/windows/Fonts/tahoma.ttf" "$prefix/drive_c/windows/Fonts/tahomabd.ttf"
     desktop >"$prefix/drive_c/desktop.reg"
     wine reg import 'C:\desktop.reg' >/dev/null 2>&1
     wineserver -w
     cp "$0" "$prefix/.vantor-desktop"
 fi
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+    /v AppsUseLightTheme /t REG_DWORD /d "$light" /f >/dev/null
 wineserver -w
 
 if [ -n "$window_manager" ]; then
