@@ -2,7 +2,8 @@
 // application really uses: the geometry is fixed, so a face with taller or
 // wider letters cuts captions, lines of the function list and boxes' text.
 // On the platform's own desktop (the Windows build runs this under wine with
-// the windows platform plugin) the font is the one that platform hands out.
+// the windows platform plugin) the font is the one that platform hands out,
+// and in a dark colour mode every text must still stand out from its control.
 
 #include "ui/application.h"
 #include "ui/ffunction.h"
@@ -10,6 +11,7 @@
 #include "ui_fixture.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
@@ -26,6 +28,7 @@ private slots:
     void aLineOfTextFitsEveryBox();
     void theFunctionListShowsItsFiveLinesWhole();
     void aFaultsBoxHasRoomForItsTitle();
+    void everyTextStandsOutFromItsControl();
 };
 
 // The font each control really gets, for a failure's message.
@@ -175,6 +178,40 @@ void FitTest::aFaultsBoxHasRoomForItsTitle()
                             .arg(title.horizontalAdvance("Vantor"))
                             .arg(buttons)));
     QCOMPARE(box->text(), "Overflow");
+}
+
+// What a control draws inside its frame, text included, spans dark and light:
+// a style that drew light controls with a dark mode's light text would not.
+void FitTest::everyTextStandsOutFromItsControl()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.showActive());
+    QList<QWidget*> controls{fixture.window->findChild<QMenuBar*>()};
+    for (QPushButton* button : fixture.window->findChildren<QPushButton*>())
+        controls << button;
+    for (QLabel* label : fixture.window->findChildren<QLabel*>())
+        controls << label;
+    for (QLineEdit* box : fixture.window->findChildren<QLineEdit*>()) {
+        box->setText("8");
+        controls << box;
+    }
+    for (QWidget* control : controls) {
+        const int frame = control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
+        const QImage inside = control->grab(control->rect().adjusted(frame, frame, -frame, -frame)).toImage();
+        int darkest = 255;
+        int lightest = 0;
+        for (int y = 0; y < inside.height(); ++y) {
+            for (int x = 0; x < inside.width(); ++x) {
+                darkest = std::min(darkest, qGray(inside.pixel(x, y)));
+                lightest = std::max(lightest, qGray(inside.pixel(x, y)));
+            }
+        }
+        QVERIFY2(lightest - darkest >= 128,
+                 qPrintable(QString("%1 %2: its greys span %3 to %4 of 255")
+                                .arg(control->metaObject()->className(), control->objectName())
+                                .arg(darkest)
+                                .arg(lightest)));
+    }
 }
 
 QTEST_MAIN(FitTest)
