@@ -153,14 +153,17 @@ test-windows: windows configure
 
 # The Windows build's windows under wine with the real platform plugin, on a
 # desktop that gives it what Windows 10 and 11 give (scripts/wine-desktop.sh),
-# at 100 % and at 150 %, under docs/windows/. A window manager moves the
-# windows: wine 10 does not follow a move that no window manager made.
+# at 100 % and at 150 %, and in Windows' dark mode, under docs/windows/. A
+# window manager moves the windows: wine 10 does not follow a move that no
+# window manager made.
 screenshot-windows: windows
 	@scripts/ensure-packages.sh $(SCREENSHOT_PACKAGES)
 	scripts/wine-desktop.sh --window-manager $(WINDOWS_DIR)/wine-desktop-wm-96 96 \
 	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor
 	scripts/wine-desktop.sh --window-manager $(WINDOWS_DIR)/wine-desktop-wm-144 144 \
 	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor-150 150
+	scripts/wine-desktop.sh --window-manager --dark $(WINDOWS_DIR)/wine-desktop-wm-96 96 \
+	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor-dark
 
 windows-deps:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
