@@ -36,9 +36,9 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-om
 # with a Linux build of their own for the host programs the tests use.
 WINDOWS_DIR      ?= build-windows
 WINDOWS_TARGETS  := windows test-windows windows-package test-windows-package screenshot-windows
+IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     dpkg-dev unicode-data
-IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
 WINDOWS_PACKAGE_PACKAGES := nsis
 # What trying the package needs besides: an X server of its own for the
 # window, and makensis for the older version it installs first.

@@ -39,7 +39,8 @@ rm -rf "$work" # what an interrupted build left
 # revisions between them patch other parts of glibc, and the test
 # libm_agreement compares every function with the installed library).
 upstream=${host_version%%-*}
-others=$(apt-cache showsrc glibc | sed -n "s/^Version: \($upstream-.*\)/\1/p" | sort -u -V -r | awk -v installed="$host_version" '$0 != installed')
+others=$(apt-cache showsrc glibc | sed -n "s/^Version: \($upstream-.*\)/\1/p" | sort -u -V -r |
+    awk -v installed="$host_version" '$0 != installed')
 # shellcheck disable=SC2086 # one version a word
 source=$("$here/debian-source.sh" glibc "$work/source" "$host_version" $others)
 source=$(printf '%s\n' "$source" | tail -n 1)
