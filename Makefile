@@ -33,12 +33,13 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-om
 # Qt 6.8 and the C library's mathematics built from its sources (cached
 # outside the build, in VANTOR_CACHE, default ~/.cache/vantor), run under its
 # wine 10. Elsewhere its targets enter a Debian 13 root (scripts/debian13.sh),
-# with a Linux build of their own for the host programs the tests use.
+# with a Linux build of their own for the host programs the tests use. The
+# tests are compiled with GoogleTest from its source (googletest).
 WINDOWS_DIR      ?= build-windows
 WINDOWS_TARGETS  := windows test-windows windows-package test-windows-package screenshot-windows
 IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
-                    dpkg-dev unicode-data
+                    googletest dpkg-dev unicode-data
 WINDOWS_PACKAGE_PACKAGES := nsis
 # What trying the package needs besides: an X server of its own for the
 # window, and makensis for the older version it installs first.
