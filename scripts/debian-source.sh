@@ -6,8 +6,8 @@
 # what to run.
 #   scripts/debian-source.sh PACKAGE DIRECTORY [VERSION]...
 # With versions given, the first of them whose files the registry serves;
-# without, the newest. Prints the path of the unpacked source tree as the last
-# line; says so and fails when nothing could be fetched.
+# without, the newest. Prints the path of the unpacked source tree, its only
+# output; says so and fails when nothing could be fetched.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 package=$1
@@ -45,7 +45,7 @@ if ! ls -d "$package"-*/ >/dev/null 2>&1; then
             break
         fi
         echo "$0: the registry does not serve $package ${version:-(newest)}" >&2
-        rm -rf "$package"_* "$package"-*/
+        rm -rf "$package"-*/ # what was unpacked; the files fetched may serve the next
     done
 fi
 if ! ls -d "$package"-*/ >/dev/null 2>&1; then

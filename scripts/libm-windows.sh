@@ -43,7 +43,6 @@ others=$(apt-cache showsrc glibc | sed -n "s/^Version: \($upstream-.*\)/\1/p" | 
     awk -v installed="$host_version" '$0 != installed')
 # shellcheck disable=SC2086 # one version a word
 source=$("$here/debian-source.sh" glibc "$work/source" "$host_version" $others)
-source=$(printf '%s\n' "$source" | tail -n 1)
 source_version=$(cd "$source" && dpkg-parsechangelog -S Version)
 if [ "$source_version" != "$host_version" ]; then
     echo "libm-windows: built from Debian's glibc source $source_version; the installed libc6 is" \

@@ -31,8 +31,8 @@ started=$(date +%s)
 if [ ! -f "$work/source.path" ]; then
     rm -rf "$work/source"
     mkdir -p "$work"
-    unpacked=$("$here/debian-source.sh" qt6-base "$work/source")
-    printf '%s\n' "$unpacked" | tail -n 1 >"$work/source.path"
+    "$here/debian-source.sh" qt6-base "$work/source" >"$work/source.part"
+    mv "$work/source.part" "$work/source.path"
 fi
 source=$(cat "$work/source.path")
 source_version=$(basename "$source" | sed 's/^qt6-base-//; s/[+~-].*//')
