@@ -1,11 +1,10 @@
 // Thousands of random events, as a careless or hostile user would cause them:
 // the window must stay alive, keep answering, and keep the scratch pad's notes.
 
+#include "random_input.h"
 #include "ui_fixture.h"
 
 #include <QClipboard>
-#include <QKeyEvent>
-#include <QRandomGenerator>
 
 class MonkeyTest : public QObject {
     Q_OBJECT
@@ -31,50 +30,6 @@ void MonkeyTest::hugePasteShowsTheOverflowAndKeepsTheBox()
     QCOMPARE(expression->text(), QString(1'000'000, '1'));
 }
 
-namespace {
-
-// Text of every kind a keyboard or a clipboard can bring: calculator input,
-// printable and control characters, letters beyond ASCII.
-QString randomText(QRandomGenerator& random, int length)
-{
-    static const QString calculator = "0123456789.+-*/%^()eE piabscofintlgr xyz";
-    QString text;
-    for (int i = 0; i < length; ++i) {
-        switch (random.bounded(4)) {
-        case 0:
-        case 1:
-            text += calculator[random.bounded(static_cast<int>(calculator.size()))];
-            break;
-        case 2:
-            text += QChar(random.bounded(0x20, 0x7F));
-            break;
-        default:
-            text += QChar(random.bounded(2) ? random.bounded(0x00, 0x20) : random.bounded(0xA0, 0x3000));
-            break;
-        }
-    }
-    return text;
-}
-
-// Types each character as a key event carrying it, control characters
-// included (a carriage return as the Return key).
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        int key = Qt::Key_unknown;
-        if (c == '\r')
-            key = Qt::Key_Return;
-        else if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
-            key = c.toUpper().unicode();
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
-} // namespace
-
 void MonkeyTest::survivesRandomEvents()
 {
     constexpr int kEvents = 20'000;
@@ -99,8 +54,6 @@ void MonkeyTest::survivesRandomEvents()
     QList<QLineEdit*> boxes = fixture.window->findChildren<QLineEdit*>();
     QCOMPARE(keys.size(), 23);
     QCOMPARE(boxes.size(), 16);
-    const Qt::Key editing[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
-                               Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Tab,  Qt::Key_Escape};
 
     for (int event = 0; event < kEvents; ++event) {
         QLineEdit* box = boxes[random.bounded(static_cast<int>(boxes.size()))];
@@ -129,7 +82,7 @@ void MonkeyTest::survivesRandomEvents()
             QTest::keyClick(box, random.bounded(2) ? Qt::Key_Return : Qt::Key_Enter);
             break;
         case 7:
-            QTest::keyClick(box, editing[random.bounded(8)],
+            QTest::keyClick(box, kEditingKeys[random.bounded(8)],
                             random.bounded(4) == 0 ? Qt::ControlModifier : Qt::NoModifier);
             break;
         case 8:
