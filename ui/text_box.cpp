@@ -67,12 +67,44 @@ QString tipFor(const QString& text)
     return "<p style='white-space:pre'>" + lines.join("<br>") + "</p>";
 }
 
+// How many characters an edit took out and put in: each of QLineEdit's edits
+// replaces one run of characters, and what stands before and after it stays.
+qsizetype changedCharacters(const QString& before, const QString& after)
+{
+    const qsizetype head =
+        std::mismatch(before.cbegin(), before.cend(), after.cbegin(), after.cend()).first - before.cbegin();
+    const qsizetype tail =
+        std::mismatch(before.crbegin(), before.crend() - head, after.crbegin(), after.crend() - head).first -
+        before.crbegin();
+    return before.size() + after.size() - 2 * (head + tail);
+}
+
 } // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new FirstLineOnly(this));
+    connect(this, &QLineEdit::textChanged, this, &TextBox::countEdit);
+}
+
+void TextBox::countEdit(const QString& text)
+{
+    // A text set with setText has no history; an edit or an undo adds to it.
+    m_undoCharacters = isUndoAvailable() ? m_undoCharacters + changedCharacters(m_lastText, text) : 0;
+    m_lastText = text;
+    if (m_undoCharacters > kUndoCharacters) {
+        m_undoCharacters = 0;
+        // Once the edit that is under way has ended.
+        QMetaObject::invokeMethod(this, &TextBox::startNewHistory, Qt::QueuedConnection);
+    }
+}
+
+void TextBox::startNewHistory()
+{
+    const int caret = cursorPosition();
+    setText(text());
+    setCursorPosition(caret);
 }
 
 bool TextBox::isClipped() const

@@ -10,6 +10,9 @@ namespace vantor::ui {
 //   stands before its first line break, as single-line boxes do on Windows.
 // - Hovered while its text is wider than the box, it shows the text as a
 //   tooltip, so that a long value can be read whole.
+// - Its edits can be undone as far back as kUndoCharacters typed, pasted or
+//   deleted characters; past them the history starts again from the text as
+//   it stands, so that its memory stays bounded.
 // A command replaces the whole text with setText, which leaves the caret at
 // the end with nothing selected: a command never leaves the caret inside a
 // number it wrote.
@@ -22,8 +25,20 @@ public:
     // Whether the text is wider than the room the box has for it.
     bool isClipped() const;
 
+    // QLineEdit keeps about 16 bytes for each character an edit puts in or
+    // takes out, for as long as the box lives: pasting and cutting a long
+    // text again and again took memory without end.
+    static constexpr qsizetype kUndoCharacters = 1 << 16;
+
 protected:
     bool event(QEvent* event) override;
+
+private:
+    void countEdit(const QString& text);
+    void startNewHistory();
+
+    QString m_lastText;
+    qsizetype m_undoCharacters = 0; // characters edited since the history began
 };
 
 } // namespace vantor::ui
