@@ -28,6 +28,12 @@ FUZZ_SECONDS ?= 300
 LINT_DIR     ?= build-lint
 LINT_PACKAGES := clang-tidy
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+ASAN_OPTIONS_ALL     := detect_leaks=1:strict_string_checks=1
+SANITIZE_ENVIRONMENT  = QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=$(ASAN_OPTIONS_ALL) \
+                        LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+                        UBSAN_OPTIONS=print_stacktrace=1
+MINUTES      ?= 30
+SOAK_ARGUMENTS = --minutes $(MINUTES) $(if $(SEED),--seed $(SEED)) $(if $(EVENTS),--events $(EVENTS))
 
 # The Windows build: cross-compiled in Debian 13 with its mingw-w64 against
 # Qt 6.8 and the C library's mathematics built from its sources (cached
@@ -36,7 +42,7 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-om
 # with a Linux build of their own for the host programs the tests use. The
 # tests are compiled with GoogleTest from its source (googletest).
 WINDOWS_DIR      ?= build-windows
-WINDOWS_TARGETS  := windows test-windows windows-package test-windows-package screenshot-windows
+WINDOWS_TARGETS  := windows test-windows soak-windows windows-package test-windows-package screenshot-windows
 IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     googletest dpkg-dev unicode-data
@@ -45,7 +51,7 @@ WINDOWS_PACKAGE_PACKAGES := nsis
 # window, and makensis for the older version it installs first.
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis
 
-.PHONY: run test test-sanitize lint fuzz bench package test-package build configure deps run-deps screenshot clean \
+.PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package test-package build configure deps run-deps screenshot clean \
         $(WINDOWS_TARGETS) windows-deps test-debian13
 
 # Only vantor and what it links. A build folder that make test configured
@@ -62,15 +68,25 @@ test: build
 
 # Every test again, with everything built under AddressSanitizer and
 # UndefinedBehaviorSanitizer (the fuzzer and valgrind run in make test).
-test-sanitize: deps
+test-sanitize: sanitize-configure
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENVIRONMENT) \
+	    ctest --output-on-failure -j $(JOBS) -E "engine_corpus_memcheck|vantor_eval_memcheck"
+
+# The window under random events for MINUTES minutes, built with the
+# sanitizers (tests/ui/soak.cpp). SEED=N sends a run's events again, and
+# EVENTS=N ends it after N of them: what a failed run prints to replay it.
+# Freed memory waits in AddressSanitizer's quarantine before it is used
+# again; the soak's is 32 MB instead of 256, whose megabytes of texts coming
+# and going would hide the window's own growth.
+soak: ASAN_OPTIONS_ALL := $(ASAN_OPTIONS_ALL):quarantine_size_mb=32
+soak: sanitize-configure
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target soak
+	$(SANITIZE_ENVIRONMENT) $(SANITIZE_DIR)/tests/ui/soak $(SOAK_ARGUMENTS)
+
+sanitize-configure: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=OFF \
 	      -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
-	cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
-	    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	    UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --output-on-failure -j $(JOBS) -E "engine_corpus_memcheck|vantor_eval_memcheck"
 
 # Every function in engine/, ui/, app/ and tools/ at most 60 lines and of
 # cognitive complexity at most 25 (.clang-tidy), over the compile database
@@ -165,6 +181,12 @@ screenshot-windows: windows
 	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor-150 150
 	scripts/wine-desktop.sh --window-manager --dark $(WINDOWS_DIR)/wine-desktop-wm-96 96 \
 	    scripts/screenshot.sh "$(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/app/vantor.exe" docs/windows/vantor-dark
+
+# The soak of make soak, without the sanitizers, under wine with the windows
+# platform plugin and its message boxes, on a desktop with a window manager.
+soak-windows: windows
+	scripts/wine-desktop.sh --window-manager $(WINDOWS_DIR)/wine-desktop-wm-96 96 \
+	    $(WINDOWS_DIR)/run-under-wine.sh $(WINDOWS_DIR)/tests/ui/soak.exe $(SOAK_ARGUMENTS)
 
 windows-deps:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
