@@ -25,10 +25,11 @@ public:
     // Whether the text is wider than the room the box has for it.
     bool isClipped() const;
 
-    // QLineEdit keeps about 16 bytes for each character an edit puts in or
+    // QLineEdit keeps about 20 bytes for each character an edit puts in or
     // takes out, for as long as the box lives: pasting and cutting a long
-    // text again and again took memory without end.
-    static constexpr qsizetype kUndoCharacters = 1 << 16;
+    // text again and again took memory without end. Some 40 edits of a long
+    // expression, in at most 160 KB a box.
+    static constexpr qsizetype kUndoCharacters = 1 << 12;
 
 protected:
     bool event(QEvent* event) override;
