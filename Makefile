@@ -28,8 +28,7 @@ FUZZ_SECONDS ?= 300
 LINT_DIR     ?= build-lint
 LINT_PACKAGES := clang-tidy
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
-ASAN_OPTIONS_ALL     := detect_leaks=1:strict_string_checks=1
-SANITIZE_ENVIRONMENT  = QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=$(ASAN_OPTIONS_ALL) \
+SANITIZE_ENVIRONMENT := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
                         LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
                         UBSAN_OPTIONS=print_stacktrace=1
 MINUTES      ?= 30
@@ -76,10 +75,6 @@ test-sanitize: sanitize-configure
 # The window under random events for MINUTES minutes, built with the
 # sanitizers (tests/ui/soak.cpp). SEED=N sends a run's events again, and
 # EVENTS=N ends it after N of them: what a failed run prints to replay it.
-# Freed memory waits in AddressSanitizer's quarantine before it is used
-# again; the soak's is 32 MB instead of 256, whose megabytes of texts coming
-# and going would hide the window's own growth.
-soak: ASAN_OPTIONS_ALL := $(ASAN_OPTIONS_ALL):quarantine_size_mb=32
 soak: sanitize-configure
 	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target soak
 	$(SANITIZE_ENVIRONMENT) $(SANITIZE_DIR)/tests/ui/soak $(SOAK_ARGUMENTS)

@@ -33,17 +33,21 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <thread>
 
 #ifdef Q_OS_WIN
-#include <psapi.h>
 #include <windows.h>
+// after what it builds on
+#include <psapi.h>
 #else
 #include <fstream>
 #include <unistd.h>
 #endif
 #ifdef __SANITIZE_ADDRESS__
 #include <sanitizer/common_interface_defs.h>
+// Of the allocator's interface, which GCC's sanitizer headers leave out.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
@@ -126,18 +130,33 @@ void reportFatalEnds()
     });
 }
 
-double residentMegabytes()
+// Resident memory, and what the program has allocated and not freed where
+// the sanitizer counts it (0 elsewhere): its allocator keeps what was freed,
+// in its quarantine and for reuse, so that resident memory under it grows
+// where the program's does not.
+struct Memory {
+    double resident = 0;
+    double heap = 0;
+};
+
+Memory memoryNow()
 {
+    constexpr double kMegabyte = 1 << 20;
+    Memory memory;
 #ifdef Q_OS_WIN
     PROCESS_MEMORY_COUNTERS counters{};
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return static_cast<double>(counters.WorkingSetSize) / (1 << 20);
+    memory.resident = static_cast<double>(counters.WorkingSetSize) / kMegabyte;
 #else
     long pages = 0;
     long resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1 << 20);
+    memory.resident = static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / kMegabyte;
 #endif
+#ifdef __SANITIZE_ADDRESS__
+    memory.heap = static_cast<double>(__sanitizer_get_current_allocated_bytes()) / kMegabyte;
+#endif
+    return memory;
 }
 
 QString megabytes(double value)
@@ -165,16 +184,22 @@ public:
         m_boxTimer.start(0);
     }
 
-    // The line that ends a run.
+    // The lines that end a run.
     QString summary() const
     {
         const double minutes = std::chrono::duration<double, std::ratio<60>>(m_end - m_start).count();
-        return QString("%1 events in %2 minutes, seed %3, 0 faults, resident memory %4 MB after the first "
-                       "minute and %5 MB at the end")
-            .arg(g_event.load())
-            .arg(minutes, 0, 'g', 3)
-            .arg(g_seed)
-            .arg(megabytes(m_firstMinute > 0 ? m_firstMinute : m_atEnd), megabytes(m_atEnd));
+        const Memory first = m_firstMinute.value_or(m_atEnd);
+        QString summary =
+            QString("%1 events in %2 minutes, seed %3, 0 faults, resident memory %4 MB after the "
+                    "first minute and %5 MB at the end")
+                .arg(g_event.load())
+                .arg(minutes, 0, 'g', 3)
+                .arg(g_seed)
+                .arg(megabytes(first.resident), megabytes(m_atEnd.resident));
+        if (m_atEnd.heap > 0)
+            summary += QString("\nsoak: heap in use %1 MB after the first minute and %2 MB at the end")
+                           .arg(megabytes(first.heap), megabytes(m_atEnd.heap));
+        return summary;
     }
 
 private:
@@ -226,8 +251,8 @@ private:
     Clock::time_point m_start;
     Clock::time_point m_nextReport;
     Clock::time_point m_end;
-    double m_firstMinute = 0;
-    double m_atEnd = 0;
+    std::optional<Memory> m_firstMinute;
+    Memory m_atEnd;
 };
 
 // A message box runs an event loop of its own, inside the event that opened
@@ -428,15 +453,16 @@ void Soak::check()
 
 void Soak::report(Clock::time_point now)
 {
-    const double resident = residentMegabytes();
-    if (m_firstMinute == 0)
-        m_firstMinute = resident;
+    const Memory memory = memoryNow();
+    if (!m_firstMinute)
+        m_firstMinute = memory;
     const double seconds = std::chrono::duration<double>(now - m_start).count();
     std::fprintf(stderr,
-                 "soak: minute %d: %lld events, %.0f a second, %lld message boxes, resident memory %s MB\n",
+                 "soak: minute %d: %lld events, %.0f a second, %lld message boxes, resident memory %s MB%s\n",
                  static_cast<int>(seconds / 60 + 0.5), static_cast<long long>(g_event.load()),
                  static_cast<double>(g_event.load()) / seconds, static_cast<long long>(m_shownBoxes),
-                 qPrintable(megabytes(resident)));
+                 qPrintable(megabytes(memory.resident)),
+                 memory.heap > 0 ? qPrintable(", heap in use " + megabytes(memory.heap) + " MB") : "");
     m_nextReport += kReportEvery;
 }
 
@@ -446,7 +472,7 @@ void Soak::finish()
     m_timer.stop();
     check();
     m_end = Clock::now();
-    m_atEnd = residentMegabytes();
+    m_atEnd = memoryNow();
     clickMenuBar("mExit");
 }
 
