@@ -242,10 +242,10 @@ private:
     qint64 m_events;
     QList<QPushButton*> m_keys;
     QList<QLineEdit*> m_boxes;
-    QTimer m_timer;
+    QTimer m_timer;                // an event a tick
+    QTimer m_boxTimer;             // answers a message box, in the box's own loop
     QString m_notes;               // what the scratch pad holds, as last typed
     QPointer<QWidget> m_dismissed; // the message box dismissed last
-    QTimer m_boxTimer;
     qint64 m_shownBoxes = 0;
     qint64 m_nextCheck = kCheckEvery;
     Clock::time_point m_start;
