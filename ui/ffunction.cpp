@@ -1,5 +1,6 @@
 #include "ui/ffunction.h"
 
+#include "ui/accessibility.h"
 #include "ui/geometry.h"
 
 #include <QPainter>
@@ -18,13 +19,14 @@ const QStringList kLines{
 
 fFunction::fFunction(QWidget* parent) : QWidget(parent)
 {
+    // Before anything queries the window's accessible interface, which Qt
+    // then keeps: the names are drawn, not held in controls, and a screen
+    // reader reads the lines as the window's text (ui/accessibility.cpp).
+    installSideWindowAccessibility();
     setObjectName("fFunction");
     setWindowTitle("Functions");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(1770), twips(1035));
-    // The names are drawn, not held in controls: a screen reader reads them here.
-    setAccessibleName("Functions");
-    setAccessibleDescription("Abs, ACos, ASin, ATan, Cos, Fac, Int, Log, Pi, Round, Sin, Tan");
 }
 
 void fFunction::PrintFunction()

@@ -1,5 +1,6 @@
 #include "ui/fscribbling_pad.h"
 
+#include "ui/accessibility.h"
 #include "ui/geometry.h"
 #include "ui/text_box.h"
 
@@ -7,8 +8,12 @@ namespace vantor::ui {
 
 fScribblingPad::fScribblingPad(QWidget* parent) : QWidget(parent)
 {
+    // Before anything queries the window's accessible interface, which Qt then keeps.
+    installSideWindowAccessibility();
     setObjectName("fScribblingPad");
     setWindowTitle("Form1");
+    // The caption says nothing of what the window is; a screen reader says this.
+    setAccessibleName("Scratch pad");
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(3405), twips(2730));
 

@@ -3,6 +3,7 @@
 #include "engine/engine_stack.h"
 #include "engine/evaluate.h"
 #include "engine/fault.h"
+#include "ui/accessibility.h"
 #include "ui/ffunction.h"
 #include "ui/fscribbling_pad.h"
 #include "ui/geometry.h"
@@ -255,6 +256,9 @@ void fVantor::createAngleSwitch(QWidget* client)
     m_radians->setAccessibleName("Radians");
     m_radians->setAccessibleDescription("Angles of trigonometric functions in radians");
     m_degrees->setChecked(true);
+    // Each letter labels its button, for a screen reader as for the eye.
+    degreesLabel->setBuddy(m_degrees);
+    radiansLabel->setBuddy(m_radians);
 }
 
 void fVantor::setFocusOrder()
@@ -309,7 +313,7 @@ void fVantor::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-void fVantor::evaluateInto(const std::vector<Computation>& computations)
+void fVantor::evaluateInto(const std::vector<Computation>& computations, const QString& resultName)
 {
     // The engine works on its own copy of the boxes, on a thread with the
     // stack its deepest nesting needs; the boxes are read and written here.
@@ -330,6 +334,9 @@ void fVantor::evaluateInto(const std::vector<Computation>& computations)
     });
     for (std::size_t i = 0; i < results.size(); ++i)
         computations[i].target->setText(QString::fromStdU16String(results[i]));
+    // Spoken before a fault's box, which a screen reader reads as an alert.
+    if (!results.empty())
+        announceResult(computations.front().target, resultName, computations.front().target->text());
     if (fault)
         m_messageBox(this, "Vantor", QString::fromUtf8(fault->message().data(), fault->message().size()));
 }
@@ -358,7 +365,7 @@ void fVantor::cResult_Click()
         if (!m_names[i]->text().isEmpty())
             computations.push_back({m_expressions[i], false, m_results[i]});
     }
-    evaluateInto(computations);
+    evaluateInto(computations, {});
 }
 
 void fVantor::cFunction_Click()
@@ -392,7 +399,7 @@ void fVantor::tVariableExpression_KeyPress(int index, int& keyAscii)
 {
     if (keyAscii != kKeyEnter)
         return;
-    evaluateInto({{m_expressions[index], false, m_results[index]}});
+    evaluateInto({{m_expressions[index], false, m_results[index]}}, m_names[index]->text());
     keyAscii = 0;
 }
 

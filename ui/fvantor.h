@@ -71,9 +71,11 @@ private:
         TextBox* target;
     };
     // Evaluates each in turn, all with the variable rows and the angle unit
-    // as they stand now, and writes each result into its box. A fault the
-    // engine raises is shown, and nothing further is written.
-    void evaluateInto(const std::vector<Computation>& computations);
+    // as they stand now, and writes each result into its box. The first is
+    // the command's own: its result is announced to screen readers, after
+    // resultName where a variable's row names it. A fault the engine raises
+    // is shown, and nothing further is written.
+    void evaluateInto(const std::vector<Computation>& computations, const QString& resultName);
     EvaluationContext context() const;
 
     TextBox* m_expression = nullptr;

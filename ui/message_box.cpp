@@ -32,6 +32,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& titl
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     makeRoomForTitle(*box);
+    // A screen reader announces the box as an alert; a client that reads the
+    // alert alone, not the label inside it, finds the text here.
+    box->setAccessibleDescription(text);
     return box;
 }
 

@@ -1,5 +1,6 @@
 // What a screen reader finds on the main window: every control named, and
-// described where its caption does not say what it does.
+// described where its caption does not say what it does; and what it is told
+// after each command that writes a result.
 
 #include "ui_fixture.h"
 
@@ -13,6 +14,8 @@ private slots:
     void everyControlHasAName();
     void crypticCaptionsAreDescribed();
     void variableBoxesSayTheirRowAndColumn();
+    void eachCommandAnnouncesWhatItWrote_data();
+    void eachCommandAnnouncesWhatItWrote();
 };
 
 namespace {
@@ -27,6 +30,20 @@ void walk(QAccessibleInterface* root, QList<QAccessibleInterface*>& found)
         }
     }
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+QStringList announcements; // "polite: TEXT" or "assertive: TEXT", in order
+
+// Stands in for the platform's bridge: what would reach a screen reader.
+void recordAnnouncement(QAccessibleEvent* event)
+{
+    if (event->type() != QAccessible::Announcement)
+        return;
+    const auto* announcement = static_cast<QAccessibleAnnouncementEvent*>(event);
+    const bool assertive = announcement->politeness() == QAccessible::AnnouncementPoliteness::Assertive;
+    announcements << (assertive ? "assertive: " : "polite: ") + announcement->message();
+}
+#endif
 
 } // namespace
 
@@ -83,6 +100,54 @@ void AccessibilityTest::variableBoxesSayTheirRowAndColumn()
     QCOMPARE(name("tVariableName0"), "Name of variable 1");
     QCOMPARE(name("tVariableExpression2"), "Expression of variable 3");
     QCOMPARE(name("tVariableResult4"), "Value of variable 5");
+}
+
+void AccessibilityTest::eachCommandAnnouncesWhatItWrote_data()
+{
+    // How the command is given: "click" or "space" on "=", "enter" in the
+    // expression box, "row" for Enter in the expression box of row 0, named a.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("rowExpression");
+    QTest::addColumn<QString>("spoken"); // empty: nothing, a fault's box says it
+
+    // clang-format off
+    QTest::newRow("= clicked") << "click" << "1/3" << "2*3" << "polite: 0.333333333333333";
+    QTest::newRow("Space on =") << "space" << "2+3*SIN(30)" << "2*3" << "polite: 3.49999999844557";
+    QTest::newRow("Enter, an error text")
+        << "enter" << "((" << "2*3" << "assertive: Error. Wrong Parenthisation";
+    QTest::newRow("Enter in a row") << "row" << "0" << "2*3" << "polite: a = 6";
+    QTest::newRow("Enter in a row, an error text")
+        << "row" << "0" << "((" << "assertive: a = Error. Wrong Parenthisation";
+    QTest::newRow("a row's fault after the expression") << "click" << "2+3" << "1/0" << "polite: 5";
+    QTest::newRow("a fault") << "enter" << "1/0" << "2*3" << "";
+    QTest::newRow("a row's fault") << "row" << "0" << "1/0" << "";
+    // clang-format on
+}
+
+void AccessibilityTest::eachCommandAnnouncesWhatItWrote()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QFETCH(QString, command);
+    QFETCH(QString, expression);
+    QFETCH(QString, rowExpression);
+    QFETCH(QString, spoken);
+    WindowFixture fixture;
+    fixture.box("tExpression")->setText(expression);
+    fixture.setRow(0, "a", rowExpression);
+    announcements.clear();
+    QAccessible::installUpdateHandler(recordAnnouncement);
+    if (command == "click")
+        fixture.click("cResult");
+    else if (command == "space")
+        QTest::keyClick(fixture.button("cResult"), Qt::Key_Space);
+    else
+        fixture.press(command == "row" ? "tVariableExpression0" : "tExpression");
+    QAccessible::installUpdateHandler(nullptr);
+    QCOMPARE(announcements, spoken.isEmpty() ? QStringList() : QStringList{spoken});
+#else
+    QSKIP("Qt carries announcements to screen readers from 6.8 on; this build's Qt has none to send");
+#endif
 }
 
 QTEST_MAIN(AccessibilityTest)
