@@ -16,6 +16,9 @@ PACKAGES := $(RUN_PACKAGES) libgtest-dev clang libclang-rt-dev valgrind \
             desktop-file-utils appstream unicode-data
 # What make screenshot needs besides: an X server of its own and a way to type into it.
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
+# What make test-accessibility needs besides: an X server, a D-Bus session
+# with the accessibility bus and registry, and Python's bindings of their client.
+ACCESSIBILITY_PACKAGES := xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 
 SANITIZE_DIR ?= build-sanitize
 BENCH_DIR    ?= $(BUILD_DIR)/release
@@ -42,6 +45,9 @@ SOAK_ARGUMENTS = --minutes $(MINUTES) $(if $(SEED),--seed $(SEED)) $(if $(EVENTS
 # tests are compiled with GoogleTest from its source (googletest).
 WINDOWS_DIR      ?= build-windows
 WINDOWS_TARGETS  := windows test-windows soak-windows windows-package test-windows-package screenshot-windows
+# What runs in Debian 13, from here in its root: the Windows build, and what
+# needs Qt 6.8 on Linux.
+DEBIAN_13_TARGETS := $(WINDOWS_TARGETS) test-accessibility
 IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     googletest dpkg-dev unicode-data
@@ -51,16 +57,18 @@ WINDOWS_PACKAGE_PACKAGES := nsis
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis
 
 .PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package test-package build configure deps run-deps screenshot clean \
-        $(WINDOWS_TARGETS) windows-deps test-debian13
+        $(DEBIAN_13_TARGETS) build-vantor windows-deps test-debian13
+
+run: build-vantor
+	$(BUILD_DIR)/app/vantor
 
 # Only vantor and what it links. A build folder that make test configured
 # keeps its tests and fuzzer; a new one is configured without them, so that
 # GoogleTest and clang need not be there.
-run: run-deps
+build-vantor: run-deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
 	      $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DVANTOR_BUILD_TESTS=OFF -DVANTOR_FUZZ=OFF)
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target vantor
-	$(BUILD_DIR)/app/vantor
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -147,6 +155,13 @@ screenshot: build
 	    scripts/screenshot.sh $(BUILD_DIR)/app/vantor docs/vantor-2x
 
 ifeq ($(IN_DEBIAN_13),yes)
+# What a screen reader receives (tests/ui/atspi_test.py): Vantor on a real
+# accessibility bus, driven through it by a client as a reader's user would,
+# with Qt 6.8, which carries announcements of results.
+test-accessibility: build-vantor
+	@scripts/ensure-packages.sh $(ACCESSIBILITY_PACKAGES)
+	tests/ui/atspi_test.py $(BUILD_DIR)/app/vantor
+
 # vantor.exe, vantor-eval.exe and every test program, in $(WINDOWS_DIR).
 windows: windows-deps
 	qt=$$(scripts/qt-windows.sh) && libm=$$(scripts/libm-windows.sh) && \
@@ -200,7 +215,7 @@ test-windows-package: windows-package
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_TEST_PACKAGES)
 	tests/windows/package-test.sh $(WINDOWS_DIR)/package
 else
-$(WINDOWS_TARGETS):
+$(DEBIAN_13_TARGETS):
 	scripts/debian13.sh $(MAKE) $@ BUILD_DIR=$(BUILD_DIR)-debian13
 endif
 
