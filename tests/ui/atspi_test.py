@@ -19,16 +19,7 @@ import sys
 import tempfile
 import time
 
-SESSION_MARK = "VANTOR_ATSPI_SESSION"
-
-if os.environ.get(SESSION_MARK) is None:
-    # A private session bus and runtime folder, so that the accessibility bus
-    # the session starts is this test's alone.
-    with tempfile.TemporaryDirectory(prefix="vantor-atspi-") as runtime:
-        environment = dict(os.environ, XDG_RUNTIME_DIR=runtime, **{SESSION_MARK: "1"})
-        sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable] + sys.argv, env=environment))
-
-import gi  # noqa: E402
+import gi
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
@@ -54,6 +45,17 @@ def check(condition, what):
     return condition
 
 
+def in_private_session():
+    """Runs the program again, and ends with it, in a D-Bus session and a
+    runtime folder of its own, so that the accessibility bus the session
+    starts is its alone; returns once it runs there."""
+    if os.environ.get("VANTOR_ATSPI_SESSION") is not None:
+        return
+    with tempfile.TemporaryDirectory(prefix="vantor-atspi-") as runtime:
+        environment = dict(os.environ, XDG_RUNTIME_DIR=runtime, VANTOR_ATSPI_SESSION="1")
+        sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable] + sys.argv, env=environment))
+
+
 def wait_for(predicate, seconds=10):
     """Runs the event loop until predicate() gives a true value, or the time is up."""
     deadline = time.monotonic() + seconds
@@ -74,6 +76,16 @@ def descendants(node):
         if child is not None:
             yield child
             yield from descendants(child)
+
+
+def application_of(process):
+    """The process's application on the accessibility bus, once it is there."""
+    desktop = Atspi.get_desktop(0)
+
+    def found():
+        applications = (desktop.get_child_at_index(i) for i in range(desktop.get_child_count()))
+        return next((app for app in applications if app.get_process_id() == process.pid), None)
+    return wait_for(found)
 
 
 def text_of(node):
@@ -187,9 +199,7 @@ def main():
     program = subprocess.Popen([vantor], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
                                                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
     try:
-        desktop = Atspi.get_desktop(0)
-        application = wait_for(lambda: next((app for app in descendants_of_desktop(desktop)
-                                             if app.get_process_id() == program.pid), None))
+        application = application_of(program)
         expression = application and wait_for(lambda: find(application, Role.ENTRY, "Expression") or
                                                find(application, Role.TEXT, "Expression"))
         if check(expression, "Vantor appears on the accessibility bus with its expression box"):
@@ -209,9 +219,6 @@ def main():
     return 1 if failed else 0
 
 
-def descendants_of_desktop(desktop):
-    return [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
-
-
 if __name__ == "__main__":
+    in_private_session()
     sys.exit(main())
