@@ -28,7 +28,7 @@ Role = Atspi.Role
 POLITE, ASSERTIVE = 1, 2  # an announcement's detail1
 FUNCTION_LINES = "Abs\tFac\tSin\nACos\tInt\tTan\nASin\tLog\nATan\tPi\nCos\tRound"
 # Roles of the controls a user reaches, each of which must say what it is.
-CONTROLS = {Role.PUSH_BUTTON, Role.ENTRY, Role.TEXT, Role.RADIO_BUTTON, Role.LABEL, Role.MENU_ITEM, Role.MENU}
+CONTROLS = {Role.PUSH_BUTTON, Role.TEXT, Role.RADIO_BUTTON, Role.LABEL, Role.MENU_ITEM, Role.MENU}
 
 passed, failed = 0, 0
 announcements = []
@@ -89,7 +89,11 @@ def application_of(process):
 
 
 def text_of(node):
-    return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
+    """The node's whole text; None where it has no text to give."""
+    try:
+        return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
+    except GLib.Error:
+        return None
 
 
 def press(node):
@@ -148,8 +152,7 @@ def check_fault(application, expression):
     if not check(shown and shown[0].get_description() == "Division by zero",
                  "a fault opens an alert whose description is its text"):
         return
-    check(text_of(expression) == "1/0",
-          "the fault writes nothing into the expression")
+    check(text_of(expression) == "1/0", "the fault writes nothing into the expression")
     check(not announcements, f"a fault announces nothing beside its alert: {announcements}")
     press(find(shown[0], Role.PUSH_BUTTON, "OK"))
     check(wait_for(lambda: not alerts(application)), "the alert's OK, pressed through AT-SPI, closes it")
@@ -200,8 +203,7 @@ def main():
                                                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
     try:
         application = application_of(program)
-        expression = application and wait_for(lambda: find(application, Role.ENTRY, "Expression") or
-                                               find(application, Role.TEXT, "Expression"))
+        expression = application and wait_for(lambda: find(application, Role.TEXT, "Expression"))
         if check(expression, "Vantor appears on the accessibility bus with its expression box"):
             check_announcements(application, expression)
             check_fault(application, expression)
