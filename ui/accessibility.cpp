@@ -44,7 +44,7 @@ public:
         return {};
     }
 
-    // Not text(int, int): QAccessibleWidget's text(QAccessible::Text) stays visible.
+    // The text interface's text(int, int) would hide the widget's name and description.
     using QAccessibleWidget::text;
 
 private:
@@ -62,7 +62,8 @@ QAccessibleInterface* sideWindowInterface(const QString& className, QObject* obj
 
 } // namespace
 
-void announceResult(QWidget* box, const QString& name, const QString& text)
+void announceResult([[maybe_unused]] QWidget* box, [[maybe_unused]] const QString& name,
+                    [[maybe_unused]] const QString& text)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     const QString trimmedName = name.trimmed();
@@ -70,10 +71,6 @@ void announceResult(QWidget* box, const QString& name, const QString& text)
     if (text.startsWith(QStringView(messages::kErrorPrefix)))
         event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
     QAccessible::updateAccessibility(&event);
-#else
-    (void)box;
-    (void)name;
-    (void)text;
 #endif
 }
 
