@@ -58,6 +58,8 @@ def main():
         ("2+3 typed", [type_over("Expression", "2+3")]),
         ("a click on \"=\"", [lambda: click(control(Role.PUSH_BUTTON, "="))]),
         ("Space, on \"=\"", [key("space")]),
+        ("2*4 typed, Tab 16 times to \"=\", Space",
+         [type_over("Expression", "2*4")] + [key("Tab")] * 16 + [key("space")]),
         ("(( typed", [type_over("Expression", "((")]),
         ("Enter", [key("Return")]),
         ("a named row, 2*3 typed", [type_over("Name of variable 1", "a"),
