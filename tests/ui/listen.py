@@ -19,7 +19,7 @@ import sys
 import tempfile
 import time
 
-from atspi_test import Role, application_of, descendants, find, in_private_session, start_x_server, wait_for
+from atspi_test import Atspi, Role, application_of, descendants, find, in_private_session, start_x_server, wait_for
 
 
 def xdotool(*arguments):
@@ -27,7 +27,6 @@ def xdotool(*arguments):
 
 
 def click(node):
-    from gi.repository import Atspi
     extents = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
     xdotool("mousemove", extents.x + extents.width // 2, extents.y + extents.height // 2, "click", 1)
 
