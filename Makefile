@@ -25,8 +25,10 @@ BENCH_DIR    ?= $(BUILD_DIR)/release
 # What make bench and the scripts beside it need besides.
 BENCH_PACKAGES := libbenchmark-dev bc time xvfb xauth valgrind
 PACKAGE_DIR  ?= $(BUILD_DIR)/package
-# What make package needs besides: dependencies from the binaries, and the checkers.
-PACKAGE_PACKAGES := dpkg-dev file lintian desktop-file-utils appstream
+SOURCE_PACKAGE_DIR ?= $(BUILD_DIR)/source-package
+# What the packages' targets need besides: Debian's tools to build them and
+# their checkers (the build's own dependencies are debian/control's).
+PACKAGE_PACKAGES := dpkg-dev debhelper fakeroot file lintian devscripts blhc
 FUZZ_SECONDS ?= 300
 LINT_DIR     ?= build-lint
 LINT_PACKAGES := clang-tidy
@@ -56,7 +58,7 @@ WINDOWS_PACKAGE_PACKAGES := nsis
 # window, and makensis for the older version it installs first.
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis
 
-.PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package test-package build configure deps run-deps screenshot clean \
+.PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package source-package test-package build configure deps run-deps screenshot clean \
         $(DEBIAN_13_TARGETS) build-vantor windows-deps test-debian13
 
 run: build-vantor
@@ -119,18 +121,26 @@ bench: run-deps
 	    --benchmark_out=$(BUILD_DIR)/bench.json --benchmark_out_format=json
 	bench/limits.sh $(BENCH_DIR)/tools/vantor-eval
 
-# A Debian package of a Release build, under build/package, checked by lintian;
-# the same commit always gives the same bytes.
+# The Debian packages of this release, vantor and vantor-dbgsym, built by
+# dpkg-buildpackage from debian/ with the tests (scripts/make-package.sh),
+# under build/package, then checked by lintian and hardening-check.
 package: run-deps
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
-	scripts/make-package.sh $(PACKAGE_DIR) $(JOBS)
-	lintian --info $(PACKAGE_DIR)/vantor_*.deb
+	scripts/make-package.sh binary $(PACKAGE_DIR) $(JOBS)
+	tests/package/check-package.sh $(PACKAGE_DIR)/vantor_*.changes
 
-# The package made twice from scratch, in build/package-a and build/package-b,
-# and the two compared byte for byte.
-test-package: run-deps
+# The source package, under build/source-package: the .dsc, the orig tarball
+# of what git holds, and the debian tarball; checked by lintian.
+source-package:
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
-	tests/package/reproducible-test.sh $(BUILD_DIR)/package-a $(BUILD_DIR)/package-b $(JOBS)
+	scripts/make-package.sh source $(SOURCE_PACKAGE_DIR)
+	tests/package/check-package.sh $(SOURCE_PACKAGE_DIR)/vantor_*_source.changes
+
+# The source package built twice from its .dsc, in build/package-a and
+# build/package-b, and the .debs compared byte for byte.
+test-package: source-package
+	tests/package/reproducible-test.sh $(SOURCE_PACKAGE_DIR)/vantor_*.dsc \
+	    $(BUILD_DIR)/package-a $(BUILD_DIR)/package-b $(JOBS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

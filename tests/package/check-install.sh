@@ -25,18 +25,17 @@ tree)
     for file in bin/vantor bin/vantor-eval \
         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
         share/icons/hicolor/scalable/apps/$id.svg $pictures \
-        share/man/man1/vantor.1.gz share/man/man1/vantor-eval.1.gz \
-        share/doc/vantor/copyright share/doc/vantor/changelog.gz; do
+        share/man/man1/vantor.1.gz share/man/man1/vantor-eval.1.gz; do
         if [ ! -s "$prefix/$file" ]; then
             echo "missing: $file"
             missing=1
         fi
     done
-    for page in "$prefix"/share/man/man1/*.gz "$prefix"/share/doc/vantor/changelog.gz; do
+    for page in "$prefix"/share/man/man1/*.gz; do
         gzip -t "$page" || missing=1
     done
     [ -x "$prefix/bin/vantor-eval" ] && [ "$("$prefix/bin/vantor-eval" 1+1)" = 2 ] || missing=1
-    extra=$(cd "$prefix" && find . -type f | grep -v -E '^\./(bin|share/(applications|metainfo|icons|man|doc))/' || true)
+    extra=$(cd "$prefix" && find . -type f | grep -v -E '^\./(bin|share/(applications|metainfo|icons|man))/' || true)
     if [ -n "$extra" ]; then
         echo "installed but not expected: $extra"
         missing=1
