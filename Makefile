@@ -53,7 +53,9 @@ DEBIAN_13_TARGETS := $(WINDOWS_TARGETS) test-accessibility
 IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     googletest dpkg-dev unicode-data
-WINDOWS_PACKAGE_PACKAGES := nsis
+# What the package needs: makensis, zip, and git for the last commit's date
+# that every time in it is.
+WINDOWS_PACKAGE_PACKAGES := nsis zip git
 # What trying the package needs besides: an X server of its own for the
 # window, and makensis for the older version it installs first.
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis
@@ -213,17 +215,19 @@ windows-deps:
 
 # The Windows package, in $(WINDOWS_DIR)/package: vantor-<version>-windows-x64.zip,
 # a folder that runs where it is unpacked, and vantor-<version>-setup.exe,
-# which installs it for one user (cmake/windows-package.cmake). The programs
-# are those make windows built, stripped as they are installed.
+# which installs it for one user, with their SHA256SUMS
+# (cmake/windows-package.cmake). The programs are those make windows built,
+# stripped as they are installed; the same build gives the same bytes.
 windows-package: windows
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_PACKAGES)
 	cmake --build $(WINDOWS_DIR) --target windows-package
 
-# The zip and the installer under wine, as a user would have them, in a wine
-# prefix of their own (tests/windows/package-test.sh).
+# The package made again and compared byte for byte, and the zip and the
+# installer under wine, as a user would have them, in a wine prefix of their
+# own (tests/windows/package-test.sh).
 test-windows-package: windows-package
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_TEST_PACKAGES)
-	tests/windows/package-test.sh $(WINDOWS_DIR)/package
+	tests/windows/package-test.sh $(WINDOWS_DIR)
 else
 $(DEBIAN_13_TARGETS):
 	scripts/debian13.sh $(MAKE) $@ BUILD_DIR=$(BUILD_DIR)-debian13

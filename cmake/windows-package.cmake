@@ -7,9 +7,11 @@
 # The target windows-package makes, in package/ of the build,
 #   vantor-<version>-windows-x64.zip  that folder, as vantor-<version>-windows-x64\
 #   vantor-<version>-setup.exe        its installer (windows/package/vantor.nsi)
+#   SHA256SUMS                        their sums
 # from an install stripped of debugging information: the programs the tests
-# ran, less their symbols. tests/windows/package-test.sh tries both under wine
-# (make test-windows-package).
+# ran, less their symbols. windows/package/package.cmake makes them, the same
+# bytes from the same build.
+# tests/windows/package-test.sh tries them under wine (make test-windows-package).
 
 set(CMAKE_INSTALL_BINDIR .)
 
@@ -55,11 +57,14 @@ function(vantor_windows_package)
   install(FILES $<TARGET_FILE:${qt_platform}> DESTINATION platforms)
   install(FILES $<TARGET_FILE:${qt_style}> DESTINATION styles)
   # Debian's DLLs of the compiler's runtime carry their debugging
-  # information (libstdc++-6.dll is 23.7 MB, 2.0 MB without): --strip takes
-  # it off them as off the programs.
+  # information (libstdc++-6.dll is 23.7 MB, 2.0 MB without), and Qt's plugins
+  # the time Qt was built in their headers: --strip takes it off them as off
+  # the programs, and strip writes SOURCE_DATE_EPOCH, when set, in its place.
   install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
-      file(GLOB dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+      file(GLOB dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\"
+                     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/platforms/*.dll\"
+                     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/styles/*.dll\")
       execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${dlls} COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 
@@ -93,20 +98,25 @@ function(vantor_windows_package)
   install(FILES ${VANTOR_GCC_COPYRIGHT} DESTINATION licenses/gcc)
   install(FILES ${VANTOR_MINGW_COPYRIGHT} DESTINATION licenses/mingw-w64)
 
-  set(name vantor-${PROJECT_VERSION})
+  # What windows/package/package.cmake needs of this build, for the target
+  # and for a package made elsewhere (-DPACKAGE=<folder>).
   set(package ${CMAKE_BINARY_DIR}/package)
-  set(folder ${name}-windows-x64)
+  set(publisher "the Vantor developers") # as LICENSE names them
+  file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/windows-package.cmake @ONLY CONTENT [[
+# Makes this build's Windows package (windows/package/package.cmake):
+#   cmake [-DPACKAGE=<folder>] -P windows-package.cmake
+set(BUILD "@CMAKE_BINARY_DIR@")
+if(NOT PACKAGE)
+  set(PACKAGE "@package@")
+endif()
+set(NAME "vantor-@PROJECT_VERSION@")
+set(VERSION "@PROJECT_VERSION@")
+set(PUBLISHER "@publisher@")
+set(ICON "@PROJECT_SOURCE_DIR@/data/icons/org.vantor.Vantor.ico")
+include("@package_sources@/package.cmake")
+]])
   add_custom_target(windows-package
-    COMMAND ${CMAKE_COMMAND} -E rm -rf ${package}
-    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${package}/${folder} --strip
-    COMMAND ${CMAKE_COMMAND} -E chdir ${package} ${CMAKE_COMMAND} -E tar cf ${folder}.zip --format=zip ${folder}
-    COMMAND ${CMAKE_COMMAND} -DFOLDER=${package}/${folder} -DOUTPUT=${package}/uninstall-list.nsh
-            -P ${package_sources}/uninstall-list.cmake
-    COMMAND makensis -V2 -WX -DVERSION=${PROJECT_VERSION} "-DPUBLISHER=${CPACK_PACKAGE_VENDOR}"
-            -DFOLDER=${package}/${folder} -DUNINSTALL_LIST=${package}/uninstall-list.nsh
-            -DICON=${PROJECT_SOURCE_DIR}/data/icons/org.vantor.Vantor.ico
-            -DOUTFILE=${package}/${name}-setup.exe ${package_sources}/vantor.nsi
-    COMMENT "Packaging ${folder}.zip and ${name}-setup.exe in ${package}"
+    COMMAND ${CMAKE_COMMAND} -P ${CMAKE_BINARY_DIR}/windows-package.cmake
     VERBATIM)
   add_dependencies(windows-package vantor vantor-eval)
 endfunction()

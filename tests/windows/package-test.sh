@@ -2,6 +2,8 @@
 # Tries the Windows package under wine as a user would, in a wine prefix and
 # a home of its own (nothing reaches the host's desktop), on an X server of
 # its own:
+#  - the package: made again from the same build, the zip and the installer
+#    are the same bytes, and SHA256SUMS holds their sums;
 #  - the portable zip: unpacked, vantor-eval.exe runs from it; every DLL
 #    that a program or DLL in it imports is in the folder or is Windows' own,
 #    every DLL in it is imported by something, nothing carries debugging
@@ -22,13 +24,15 @@
 #    the new version leaves its own files only, one uninstall entry with the
 #    new version and one Start-menu entry; the interactive uninstall
 #    command, run silently, removes everything.
-#   tests/windows/package-test.sh PACKAGE_DIR
-# PACKAGE_DIR holds vantor-<version>-windows-x64.zip and
-# vantor-<version>-setup.exe (make windows-package). The older version is
-# made with makensis from windows/package/ beside this script. Ends with
-# "N passed, N failed"; exits 1 when something failed.
+#   tests/windows/package-test.sh BUILD_DIR
+# BUILD_DIR is the Windows build, whose package/ holds
+# vantor-<version>-windows-x64.zip and vantor-<version>-setup.exe (make
+# windows-package); the test packages the build again beside it. The older
+# version is made with makensis from windows/package/ beside this script.
+# Ends with "N passed, N failed"; exits 1 when something failed.
 set -eu
-package_dir=$(cd "$1" && pwd)
+build=$(cd "$1" && pwd)
+package_dir=$build/package
 sources=$(cd "$(dirname "$0")/../.." && pwd)
 
 # An X server of its own: the window must not open on someone's screen.
@@ -105,6 +109,27 @@ zip=$zips
 setup=$setups
 echo "zip: $(basename "$zip") $(($(wc -c <"$zip") / 1024)) KiB," \
     "installer: $(basename "$setup") $(($(wc -c <"$setup") / 1024)) KiB"
+
+# The package that make windows-package made goes aside, and the same build
+# is packaged again in its place.
+packaged_again() {
+    mv "$package_dir" "$work/first"
+    cmake -P "$build/windows-package.cmake" >"$work/again.log" 2>&1 || { tail -n 20 "$work/again.log"; return 1; }
+    status=0
+    for file in "$zip" "$setup"; do
+        cmp "$work/first/${file##*/}" "$file" || { echo "${file##*/} differs"; status=1; }
+    done
+    return $status
+}
+check "packaged again, the same build gives the same zip and installer, byte for byte" packaged_again
+
+sums_published() {
+    cat "$package_dir/SHA256SUMS"
+    printf '%s\n' "${setup##*/}" "${zip##*/}" >"$work/summed"
+    sed 's/^[0-9a-f]\{64\}  //' "$package_dir/SHA256SUMS" | cmp - "$work/summed" &&
+        (cd "$package_dir" && sha256sum --quiet -c SHA256SUMS)
+}
+check "SHA256SUMS beside them holds the installer's and the zip's sums" sums_published
 
 started=$(date +%s)
 wineboot --init >/dev/null 2>&1
