@@ -7,7 +7,8 @@
 #  - the portable zip: unpacked, vantor-eval.exe runs from it; every DLL
 #    that a program or DLL in it imports is in the folder or is Windows' own,
 #    every DLL in it is imported by something, nothing carries debugging
-#    information, the licence notes name every DLL, vantor.exe has its icon;
+#    information, every program and DLL has ASLR (high entropy) and DEP, the
+#    licence notes name every DLL, vantor.exe has its icon;
 #  - the installer, silently (/S): the files land in
 #    %LOCALAPPDATA%\Programs\Vantor, as in the zip, with a Start-menu entry
 #    and an uninstall key in HKCU; the installed vantor-eval.exe computes;
@@ -215,6 +216,28 @@ stripped() {
 }
 check "no program or DLL carries debugging information" stripped
 
+# What of ASLR (DYNAMIC_BASE 0x40 in DllCharacteristics, and the relocations
+# that let the loader move the image), high-entropy ASLR (HIGH_ENTROPY_VA
+# 0x20) and DEP (NX_COMPAT 0x100) a PE file lacks, one a line.
+lacks() {
+    "$triplet-objdump" -p "$1" >"$work/headers"
+    flags=0x$(sed -n 's/^DllCharacteristics[[:space:]]*//p' "$work/headers")
+    [ $((flags & 0x40)) != 0 ] || echo "ASLR (DYNAMIC_BASE)"
+    grep -q '^Entry 5 [0-9a-f]* 0*[1-9a-f][0-9a-f]* Base Relocation' "$work/headers" || echo "relocations"
+    [ $((flags & 0x20)) != 0 ] || echo "high-entropy ASLR (HIGH_ENTROPY_VA)"
+    [ $((flags & 0x100)) != 0 ] || echo "DEP (NX_COMPAT)"
+}
+
+hardened() {
+    status=0
+    while read -r binary; do
+        missing=$(lacks "$binary" | paste -s -d , -)
+        [ -z "$missing" ] || { echo "${binary#"$folder"/} lacks $missing"; status=1; }
+    done <"$work/binaries"
+    return $status
+}
+check "every program and DLL has ASLR, high-entropy ASLR and DEP" hardened
+
 licence_notes_name_every_dll() {
     status=0
     for file in "$folder/README.txt" "$folder/LICENSE.txt" "$folder/licenses/README.txt"; do
@@ -265,6 +288,21 @@ install_silently() {
     [ -f "$installed/vantor.exe" ]
 }
 check "the installer runs silently, without administrator rights" install_silently
+
+# NSIS's stub, the code of the installer and of the uninstaller, has no
+# relocations by NSIS's design: makensis rewrites the stub's sections (the
+# icon, the version, the data behind it) and keeps no relocation table valid,
+# so NSIS builds it without one, and Windows loads it at its fixed address
+# whatever its DYNAMIC_BASE says. Of the three, DEP is the one it can have.
+stub_has_dep() {
+    status=0
+    for binary in "$setup" "$installed/uninstall.exe"; do
+        echo "${binary##*/} lacks: $(lacks "$binary" | paste -s -d , -)"
+        if lacks "$binary" | grep -q DEP; then status=1; fi
+    done
+    return $status
+}
+check "the installer and the uninstaller it wrote have DEP" stub_has_dep
 
 installed_as_zipped() {
     (cd "$folder" && find . -type f | sort) >"$work/zip-files"
