@@ -53,12 +53,13 @@ DEBIAN_13_TARGETS := $(WINDOWS_TARGETS) test-accessibility
 IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     googletest dpkg-dev unicode-data
-# What the package needs: makensis, zip, and git for the last commit's date
-# that every time in it is.
-WINDOWS_PACKAGE_PACKAGES := nsis zip git
+# What the package needs: makensis, zip, git for the last commit's date that
+# every time in it is, and osslsigncode to sign it when a key is given.
+WINDOWS_PACKAGE_PACKAGES := nsis zip git osslsigncode
 # What trying the package needs besides: an X server of its own for the
-# window, and makensis for the older version it installs first.
-WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis
+# window, makensis for the older version it installs first, and openssl and
+# osslsigncode for the throwaway key it signs with and the signatures' check.
+WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis openssl osslsigncode
 
 .PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package source-package test-package build configure deps run-deps screenshot clean \
         $(DEBIAN_13_TARGETS) build-vantor windows-deps test-debian13
@@ -217,14 +218,15 @@ windows-deps:
 # a folder that runs where it is unpacked, and vantor-<version>-setup.exe,
 # which installs it for one user, with their SHA256SUMS
 # (cmake/windows-package.cmake). The programs are those make windows built,
-# stripped as they are installed; the same build gives the same bytes.
+# stripped as they are installed; the same build gives the same bytes, signed
+# when VANTOR_SIGN_* give a key (windows/package/sign.sh).
 windows-package: windows
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_PACKAGES)
 	cmake --build $(WINDOWS_DIR) --target windows-package
 
-# The package made again and compared byte for byte, and the zip and the
-# installer under wine, as a user would have them, in a wine prefix of their
-# own (tests/windows/package-test.sh).
+# The package made again and compared byte for byte, a signed one made with a
+# throwaway key, and the zip and the installer under wine, as a user would
+# have them, in a wine prefix of their own (tests/windows/package-test.sh).
 test-windows-package: windows-package
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_TEST_PACKAGES)
 	tests/windows/package-test.sh $(WINDOWS_DIR)

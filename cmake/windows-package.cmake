@@ -10,7 +10,7 @@
 #   SHA256SUMS                        their sums
 # from an install stripped of debugging information: the programs the tests
 # ran, less their symbols. windows/package/package.cmake makes them, the same
-# bytes from the same build.
+# bytes from the same build, signed when a key is given.
 # tests/windows/package-test.sh tries them under wine (make test-windows-package).
 
 set(CMAKE_INSTALL_BINDIR .)

@@ -24,7 +24,9 @@
 #    change nothing, and the program goes on running; installed over it,
 #    the new version leaves its own files only, one uninstall entry with the
 #    new version and one Start-menu entry; the interactive uninstall
-#    command, run silently, removes everything.
+#    command, run silently, removes everything;
+#  - a package signed with a throwaway key: its programs, vantor-libm.dll,
+#    its installer and the uninstaller that installer writes verify.
 #   tests/windows/package-test.sh BUILD_DIR
 # BUILD_DIR is the Windows build, whose package/ holds
 # vantor-<version>-windows-x64.zip and vantor-<version>-setup.exe (make
@@ -514,6 +516,47 @@ uninstall_interactive_command() {
     diff "$work/before" "$work/after"
 }
 check "the interactive uninstall command, silent, leaves nothing" uninstall_interactive_command
+
+# --- A signed package -----------------------------------------------------
+
+# The same build packaged again in a folder of its own, signed with a
+# throwaway self-signed code-signing certificate whose key is in a PKCS#12
+# file with a password, as a release is signed (windows/package/sign.sh).
+signed=$work/signed
+certificate=$work/signing.pem
+verifies() {
+    status=0
+    for file in "$@"; do
+        if osslsigncode verify -CAfile "$certificate" -in "$file" >"$work/verify.log" 2>&1; then
+            echo "${file##*/}: verified"
+        else
+            cat "$work/verify.log"
+            status=1
+        fi
+    done
+    return $status
+}
+signed_package() {
+    password="throwaway $$"
+    openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj '/CN=Vantor test signing' \
+        -addext extendedKeyUsage=codeSigning -keyout "$work/signing.key" -out "$certificate" 2>&1 &&
+        VANTOR_SIGN_PASSWORD=$password openssl pkcs12 -export -inkey "$work/signing.key" -in "$certificate" \
+            -out "$work/signing.p12" -passout env:VANTOR_SIGN_PASSWORD || return 1
+    VANTOR_SIGN_PKCS12=$work/signing.p12 VANTOR_SIGN_PASSWORD=$password \
+        cmake -DPACKAGE="$signed" -P "$build/windows-package.cmake" >"$work/signed.log" 2>&1 ||
+        { tail -n 20 "$work/signed.log"; return 1; }
+    signed_folder=$signed/${folder##*/}
+    verifies "$signed_folder/vantor.exe" "$signed_folder/vantor-eval.exe" "$signed_folder/vantor-libm.dll" \
+        "$signed/${setup##*/}"
+}
+check "signed with a PKCS#12 key, the programs, vantor-libm.dll and the installer verify" signed_package
+
+signed_uninstaller() {
+    wine "$signed/${setup##*/}" /S '/D=C:\vantor-signed' || return 1
+    wineserver -w
+    verifies "$WINEPREFIX/drive_c/vantor-signed/uninstall.exe"
+}
+check "the signed installer installs, and the uninstaller it writes verifies" signed_uninstaller
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

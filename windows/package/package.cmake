@@ -7,6 +7,8 @@
 # (written by cmake/windows-package.cmake), which sets BUILD, NAME, VERSION,
 # PUBLISHER and ICON, and PACKAGE unless given:
 #   cmake [-DPACKAGE=<folder>] -P <build>/windows-package.cmake
+# With a signing key in the environment (windows/package/sign.sh), the
+# programs, vantor-libm.dll, the uninstaller and the installer are signed.
 #
 # The same build gives the same bytes: every time is SOURCE_DATE_EPOCH, the
 # caller's or else the last commit's date, which strip also writes into the
@@ -38,6 +40,7 @@ message(STATUS "Packaging ${zip} and ${setup} in ${PACKAGE} (SOURCE_DATE_EPOCH $
 file(REMOVE_RECURSE ${PACKAGE})
 file(MAKE_DIRECTORY ${PACKAGE})
 run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${PACKAGE}/${folder} --strip)
+run(${here}/sign.sh ${folder}/vantor.exe ${folder}/vantor-eval.exe ${folder}/vantor-libm.dll)
 run(find ${folder} -exec touch -h -d @${epoch} {} +)
 execute_process(COMMAND find ${folder} -type f
                 COMMAND sort
@@ -46,7 +49,7 @@ execute_process(COMMAND find ${folder} -type f
 run(${CMAKE_COMMAND} -DFOLDER=${PACKAGE}/${folder} -DOUTPUT=${PACKAGE}/uninstall-list.nsh
     -P ${here}/uninstall-list.cmake)
 run(makensis -V2 -WX -DVERSION=${VERSION} -DPUBLISHER=${PUBLISHER} -DFOLDER=${PACKAGE}/${folder}
-    -DUNINSTALL_LIST=${PACKAGE}/uninstall-list.nsh -DICON=${ICON}
+    -DUNINSTALL_LIST=${PACKAGE}/uninstall-list.nsh -DICON=${ICON} -DSIGN=${here}/sign.sh
     -DOUTFILE=${PACKAGE}/${setup} ${here}/vantor.nsi)
 
 set(sums "")

@@ -11,6 +11,8 @@
 ;                   as the macros UNINSTALL_FILES and UNINSTALL_PROGRAMS
 ;   ICON            the icon of the installer and of the uninstaller
 ;   OUTFILE         the installer to write
+; and, to sign the uninstaller and the installer when a key is given,
+;   SIGN            windows/package/sign.sh
 ;
 ; Silent: setup.exe /S [/D=FOLDER], and the uninstall key's
 ; QuietUninstallString, "FOLDER\uninstall.exe" /S /SELF _?=FOLDER. Each ends
@@ -36,6 +38,14 @@
 ; installer's name is vantor-<version>-setup.exe all the same, so that people
 ; know it for one.
 !pragma warning disable 9000
+
+; The uninstaller is signed before it is packed into the installer (with
+; NSIS 3.08 and later the installer writes it as signed), the installer once
+; it is written; a failed signature fails makensis.
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"' = 0
+  !finalize '"${SIGN}" "%1"' = 0
+!endif
 
 Unicode true
 ; A 64-bit installer for a 64-bit program (and wine64 without wine32 runs
