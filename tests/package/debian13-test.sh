@@ -1,37 +1,30 @@
 #!/bin/sh
 # Vantor on Debian 13, from this machine, in the Debian 13 root that
-# scripts/debian13.sh keeps:
-#  - make test on a copy of the clone's files (those git tracks or would
-#    add), made afresh in the root's /root/vantor;
-#  - the Debian package built here installed there with apt, as a user of
-#    Debian 13 would install it; its vantor-eval computes the worked example
-#    and its vantor opens its window (offscreen) and keeps running until
-#    closed; then the package is purged, leaving the root as it was.
-#   tests/package/debian13-test.sh PACKAGE_DIR
-# PACKAGE_DIR holds the vantor_*.deb that make package made.
+# scripts/debian13.sh keeps, on a copy of the clone (the files git tracks or
+# would add, and its history) made afresh in the root's /root/vantor:
+#  - make test;
+#  - make package and make test-package: Debian 13's own packages, built
+#    there for Debian 13 and checked, and built twice from the source package;
+#  - autopkgtest with the null runner, the root being the machine it tests
+#    on: debian/tests against the package installed there with apt, which is
+#    purged afterwards, leaving the root as it was.
+#   tests/package/debian13-test.sh
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 sources=$(cd "$here/../.." && pwd)
-package=$(ls "$(cd "$1" && pwd)"/vantor_*.deb)
 enter=$sources/scripts/debian13.sh
 
-echo "debian13-test: make test on a copy of $sources"
+echo "debian13-test: a copy of $sources in the root's /root/vantor"
 cd "$sources"
-git ls-files -z --cached --others --exclude-standard |
+{ git ls-files -z --cached --others --exclude-standard; printf '.git\0'; } |
     tar --null --files-from=- --ignore-failed-read -cf - |
     "$enter" sh -euc 'rm -rf /root/vantor && mkdir /root/vantor && tar -xf - -C /root/vantor'
-"$enter" sh -euc 'cd /root/vantor && make test'
+"$enter" sh -euc 'cd /root/vantor && make test package test-package'
 
-echo "debian13-test: $(basename "$package") installed with apt"
+echo "debian13-test: autopkgtest, the null runner"
 "$enter" sh -euc '
+    cd /root/vantor
+    scripts/ensure-packages.sh autopkgtest
     trap "apt-get purge -y -q vantor >/dev/null" EXIT
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$1"
-    result=$(vantor-eval "2 + 3 * SIN(30)")
-    echo "vantor-eval: 2 + 3 * SIN(30) = $result"
-    [ "$result" = 3.49999999844557 ]
-    QT_QPA_PLATFORM=offscreen vantor &
-    sleep 3
-    kill -0 $! || { echo "vantor ended on its own"; exit 1; }
-    kill $!
-    echo "vantor: the window opened and ran until it was closed"
-' sh "$package"
+    autopkgtest build/package/vantor-*/ build/package/*.deb -- null
+'
