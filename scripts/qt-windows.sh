@@ -5,8 +5,9 @@
 # style. Qt's code generators (moc, rcc, uic) are the host's, from
 # qt6-base-dev-tools, so the version built is the host Qt's.
 #   scripts/qt-windows.sh
-# Installs into $VANTOR_CACHE/qt6-<version>-mingw-w64 (VANTOR_CACHE defaults
-# to ~/.cache/vantor), outside any build tree, and strips what it installs.
+# Installs into $VANTOR_CACHE/qt6-<version>-mingw-w64-<hash of this script
+# and the toolchain file> (VANTOR_CACHE defaults to ~/.cache/vantor), outside
+# any build tree, and strips what it installs.
 # When that prefix is complete already it does nothing. Prints the prefix as
 # the last line of its output; everything else goes to standard error.
 # VANTOR_JOBS sets how many compilers run at once (default: one per core).
@@ -21,7 +22,8 @@ triplet=x86_64-w64-mingw32
 
 # The host Qt decides the version: its tools generate code for this build.
 host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/^[0-9]*://; s/[+~-].*//')
-prefix=$cache/qt6-$host_version-mingw-w64
+inputs=$(cat "$0" "$here/../cmake/mingw-w64.cmake" | sha256sum | cut -c 1-12)
+prefix=$cache/qt6-$host_version-mingw-w64-$inputs
 work=$cache/qt6-$host_version-mingw-w64-work
 
 cache_enter qt-windows "$prefix"
@@ -48,10 +50,14 @@ fi
 # OpenGL, dynamicgl would still be on. Text is drawn with DirectWrite, Qt's
 # default on Windows, whose font database needs Direct2D built too. Of the
 # Windows styles only windowsvista, which draws the system's own controls.
+# The paths of the sources and the build, which the DLLs keep in their
+# messages, are written relative to the work folder, so that the same Qt
+# built in another cache is the same bytes.
 build=$work/build
 cmake -S "$source" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_C_FLAGS="-ffile-prefix-map=$work/=" -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work/=" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DBUILD_SHARED_LIBS=ON \
     -DQT_HOST_PATH=/usr \
