@@ -119,20 +119,17 @@ packaged_again() {
     mv "$package_dir" "$work/first"
     cmake -P "$build/windows-package.cmake" >"$work/again.log" 2>&1 || { tail -n 20 "$work/again.log"; return 1; }
     status=0
-    for file in "$zip" "$setup"; do
-        cmp "$work/first/${file##*/}" "$file" || { echo "${file##*/} differs"; status=1; }
+    for file in "${zip##*/}" "${setup##*/}"; do
+        cmp "$work/first/$file" "$package_dir/$file" || { echo "$file differs"; status=1; }
     done
-    return $status
-}
-check "packaged again, the same build gives the same zip and installer, byte for byte" packaged_again
-
-sums_published() {
+    name=$(basename "$zip" .zip)
+    [ $status = 0 ] || echo "SOURCE_DATE_EPOCH of the first and the second:" \
+        "$(stat -c %Y "$work/first/$name" "$package_dir/$name" | paste -s -d ' ')"
     cat "$package_dir/SHA256SUMS"
-    printf '%s\n' "${setup##*/}" "${zip##*/}" >"$work/summed"
-    sed 's/^[0-9a-f]\{64\}  //' "$package_dir/SHA256SUMS" | cmp - "$work/summed" &&
-        (cd "$package_dir" && sha256sum --quiet -c SHA256SUMS)
+    [ "$(cut -c 67- "$package_dir/SHA256SUMS" | paste -s -d ' ')" = "${setup##*/} ${zip##*/}" ] &&
+        (cd "$package_dir" && sha256sum --quiet -c SHA256SUMS) && [ $status = 0 ]
 }
-check "SHA256SUMS beside them holds the installer's and the zip's sums" sums_published
+check "packaged again, the zip and the installer are the same bytes, their sums in SHA256SUMS" packaged_again
 
 started=$(date +%s)
 wineboot --init >/dev/null 2>&1
@@ -218,27 +215,30 @@ stripped() {
 }
 check "no program or DLL carries debugging information" stripped
 
-# What of ASLR (DYNAMIC_BASE 0x40 in DllCharacteristics, and the relocations
-# that let the loader move the image), high-entropy ASLR (HIGH_ENTROPY_VA
-# 0x20) and DEP (NX_COMPAT 0x100) a PE file lacks, one a line.
+# What of ASLR (DYNAMIC_BASE in DllCharacteristics, and the relocations that
+# let the loader move the image), high-entropy ASLR and DEP a PE file lacks.
 lacks() {
     "$triplet-objdump" -p "$1" >"$work/headers"
     flags=0x$(sed -n 's/^DllCharacteristics[[:space:]]*//p' "$work/headers")
-    [ $((flags & 0x40)) != 0 ] || echo "ASLR (DYNAMIC_BASE)"
-    grep -q '^Entry 5 [0-9a-f]* 0*[1-9a-f][0-9a-f]* Base Relocation' "$work/headers" || echo "relocations"
-    [ $((flags & 0x20)) != 0 ] || echo "high-entropy ASLR (HIGH_ENTROPY_VA)"
-    [ $((flags & 0x100)) != 0 ] || echo "DEP (NX_COMPAT)"
+    for bit in 0x40=ASLR 0x20=high-entropy-ASLR 0x100=DEP; do
+        [ $((flags & ${bit%=*})) != 0 ] || echo "${bit#*=}"
+    done
+    grep -q '^Entry 5 [0-9a-f]* 0*[1-9a-f][0-9a-f]* Base Relocation' "$work/headers" || echo relocations
 }
 
+# hardened EXEMPT FILE...: whether no FILE lacks anything but what the
+# pattern EXEMPT matches.
 hardened() {
-    status=0
-    while read -r binary; do
-        missing=$(lacks "$binary" | paste -s -d , -)
+    exempt=$1 status=0
+    shift
+    for binary in "$@"; do
+        missing=$(lacks "$binary" | grep -v -x -e "$exempt" | paste -s -d , -)
         [ -z "$missing" ] || { echo "${binary#"$folder"/} lacks $missing"; status=1; }
-    done <"$work/binaries"
+    done
     return $status
 }
-check "every program and DLL has ASLR, high-entropy ASLR and DEP" hardened
+# shellcheck disable=SC2046 # the names hold no blanks
+check "every program and DLL has ASLR, high-entropy ASLR and DEP" hardened '' $(cat "$work/binaries")
 
 licence_notes_name_every_dll() {
     status=0
@@ -296,15 +296,8 @@ check "the installer runs silently, without administrator rights" install_silent
 # icon, the version, the data behind it) and keeps no relocation table valid,
 # so NSIS builds it without one, and Windows loads it at its fixed address
 # whatever its DYNAMIC_BASE says. Of the three, DEP is the one it can have.
-stub_has_dep() {
-    status=0
-    for binary in "$setup" "$installed/uninstall.exe"; do
-        echo "${binary##*/} lacks: $(lacks "$binary" | paste -s -d , -)"
-        if lacks "$binary" | grep -q DEP; then status=1; fi
-    done
-    return $status
-}
-check "the installer and the uninstaller it wrote have DEP" stub_has_dep
+check "the installer and the uninstaller it wrote have DEP" \
+    hardened 'ASLR\|high-entropy-ASLR\|relocations' "$setup" "$installed/uninstall.exe"
 
 installed_as_zipped() {
     (cd "$folder" && find . -type f | sort) >"$work/zip-files"
@@ -521,42 +514,28 @@ check "the interactive uninstall command, silent, leaves nothing" uninstall_inte
 
 # The same build packaged again in a folder of its own, signed with a
 # throwaway self-signed code-signing certificate whose key is in a PKCS#12
-# file with a password, as a release is signed (windows/package/sign.sh).
-signed=$work/signed
-certificate=$work/signing.pem
-verifies() {
-    status=0
-    for file in "$@"; do
-        if osslsigncode verify -CAfile "$certificate" -in "$file" >"$work/verify.log" 2>&1; then
-            echo "${file##*/}: verified"
-        else
-            cat "$work/verify.log"
-            status=1
-        fi
-    done
-    return $status
-}
+# file with a password, as a release is signed (windows/package/sign.sh);
+# the signed installer installed, for the uninstaller it writes.
 signed_package() {
-    password="throwaway $$"
+    password="throwaway $$" signed=$work/signed
     openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj '/CN=Vantor test signing' \
-        -addext extendedKeyUsage=codeSigning -keyout "$work/signing.key" -out "$certificate" 2>&1 &&
-        VANTOR_SIGN_PASSWORD=$password openssl pkcs12 -export -inkey "$work/signing.key" -in "$certificate" \
+        -addext extendedKeyUsage=codeSigning -keyout "$work/signing.key" -out "$work/signing.pem" 2>&1 &&
+        VANTOR_SIGN_PASSWORD=$password openssl pkcs12 -export -inkey "$work/signing.key" -in "$work/signing.pem" \
             -out "$work/signing.p12" -passout env:VANTOR_SIGN_PASSWORD || return 1
     VANTOR_SIGN_PKCS12=$work/signing.p12 VANTOR_SIGN_PASSWORD=$password \
         cmake -DPACKAGE="$signed" -P "$build/windows-package.cmake" >"$work/signed.log" 2>&1 ||
         { tail -n 20 "$work/signed.log"; return 1; }
-    signed_folder=$signed/${folder##*/}
-    verifies "$signed_folder/vantor.exe" "$signed_folder/vantor-eval.exe" "$signed_folder/vantor-libm.dll" \
-        "$signed/${setup##*/}"
-}
-check "signed with a PKCS#12 key, the programs, vantor-libm.dll and the installer verify" signed_package
-
-signed_uninstaller() {
     wine "$signed/${setup##*/}" /S '/D=C:\vantor-signed' || return 1
     wineserver -w
-    verifies "$WINEPREFIX/drive_c/vantor-signed/uninstall.exe"
+    for file in "$signed/${folder##*/}/vantor.exe" "$signed/${folder##*/}/vantor-eval.exe" \
+        "$signed/${folder##*/}/vantor-libm.dll" "$signed/${setup##*/}" "$WINEPREFIX/drive_c/vantor-signed/uninstall.exe"; do
+        osslsigncode verify -CAfile "$work/signing.pem" -in "$file" >"$work/verify.log" 2>&1 ||
+            { cat "$work/verify.log"; echo "${file##*/} does not verify"; return 1; }
+        echo "${file##*/}: verified"
+    done
 }
-check "the signed installer installs, and the uninstaller it writes verifies" signed_uninstaller
+check "signed with a PKCS#12 key, the programs, vantor-libm.dll, the installer and its uninstaller verify" \
+    signed_package
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
