@@ -41,12 +41,12 @@ for first in "$a"/*.deb; do
     diff <(dpkg-deb -I "$first") <(dpkg-deb -I "$second") || true
     diff <(dpkg-deb -c "$first") <(dpkg-deb -c "$second") || true
     echo "--- files"
-    rm -rf "$scratch"/*
+    rm -rf "${scratch:?}"/*
     dpkg-deb -R "$first" "$scratch/a"
     dpkg-deb -R "$second" "$scratch/b"
     (cd "$scratch" && find a -type f | sort | while read -r file; do
         cmp "$file" "b/${file#a/}" || true
     done)
 done
-[ "$(ls "$a"/*.deb | wc -l)" -ge 2 ] || { echo "test-package: no -dbgsym package in $a"; status=1; }
+ls "$a"/vantor-dbgsym_*.deb >/dev/null 2>&1 || { echo "test-package: no -dbgsym package in $a"; status=1; }
 exit $status
