@@ -42,7 +42,7 @@ SOAK_ARGUMENTS = --minutes $(MINUTES) $(if $(SEED),--seed $(SEED)) $(if $(EVENTS
 # The Windows build: cross-compiled in Debian 13 with its mingw-w64 against
 # Qt 6.8 and the C library's mathematics built from its sources (cached
 # outside the build, in VANTOR_CACHE, default ~/.cache/vantor), run under its
-# wine 10. Elsewhere its targets enter a Debian 13 root (scripts/debian13.sh),
+# wine 10. Elsewhere its targets enter a Debian 13 root (scripts/debian-root.sh),
 # with a Linux build of their own for the host programs the tests use. The
 # tests are compiled with GoogleTest from its source (googletest).
 WINDOWS_DIR      ?= build-windows
@@ -50,7 +50,8 @@ WINDOWS_TARGETS  := windows test-windows soak-windows windows-package test-windo
 # What runs in Debian 13, from here in its root: the Windows build, and what
 # needs Qt 6.8 on Linux.
 DEBIAN_13_TARGETS := $(WINDOWS_TARGETS) test-accessibility
-IN_DEBIAN_13     := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_ID" = 13 ] && echo yes)
+DEBIAN_RELEASE   := $(shell . /etc/os-release 2>/dev/null && echo "$$VERSION_ID")
+IN_DEBIAN_13     := $(if $(filter 13,$(DEBIAN_RELEASE)),yes)
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build wine wine64 qt6-base-dev-tools \
                     googletest dpkg-dev unicode-data
 # What the package needs: makensis, zip, git for the last commit's date that
@@ -61,7 +62,7 @@ WINDOWS_PACKAGE_PACKAGES := nsis zip git osslsigncode
 # osslsigncode for the throwaway key it signs with and the signatures' check.
 WINDOWS_PACKAGE_TEST_PACKAGES := xvfb xauth xdotool nsis openssl osslsigncode
 
-.PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package source-package test-package build configure deps run-deps screenshot clean \
+.PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package autopkgtest source-package test-package build configure deps run-deps screenshot clean \
         $(DEBIAN_13_TARGETS) build-vantor windows-deps test-debian13
 
 run: build-vantor
@@ -131,6 +132,11 @@ package: run-deps
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
 	scripts/make-package.sh binary $(PACKAGE_DIR) $(JOBS)
 	tests/package/check-package.sh $(PACKAGE_DIR)/vantor_*.changes
+
+# debian/tests against the package that make package made, with autopkgtest's
+# null runner, in a root of this machine's release (scripts/debian-root.sh).
+autopkgtest: package
+	scripts/debian-root.sh $(DEBIAN_RELEASE) tests/package/autopkgtest.sh $(PACKAGE_DIR)
 
 # The source package, under build/source-package: the .dsc, the orig tarball
 # of what git holds, and the debian tarball; checked by lintian.
@@ -232,7 +238,7 @@ test-windows-package: windows-package
 	tests/windows/package-test.sh $(WINDOWS_DIR)
 else
 $(DEBIAN_13_TARGETS):
-	scripts/debian13.sh $(MAKE) $@ BUILD_DIR=$(BUILD_DIR)-debian13
+	scripts/debian-root.sh 13 $(MAKE) $@ BUILD_DIR=$(BUILD_DIR)-debian13
 endif
 
 clean:

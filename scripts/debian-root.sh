@@ -1,14 +1,15 @@
 #!/bin/sh
-# Runs a command in Debian 13 ("trixie") from this machine: in a root made
+# Runs a command in another Debian release from this machine: in a root made
 # with debootstrap from Debian's packages and kept in the cache
-# ($VANTOR_CACHE/debian-13, VANTOR_CACHE defaulting to ~/.cache/vantor),
+# ($VANTOR_CACHE/debian-RELEASE, VANTOR_CACHE defaulting to ~/.cache/vantor),
 # made on first use. Needs root.
-#   scripts/debian13.sh COMMAND [ARGUMENT]...
-# The command runs in the folder it was called from, with the caller's
-# environment. Inside, the clone this script belongs to, the cache and /tmp
-# (X servers' sockets, xvfb-run's authority files, wine's servers) are where
-# they are outside, so that a build made inside runs from outside and the
-# other way round; proc, sys, dev and dev/pts are the machine's.
+#   scripts/debian-root.sh RELEASE COMMAND [ARGUMENT]...
+# RELEASE is 12 ("bookworm") or 13 ("trixie"). The command runs in the folder
+# it was called from, with the caller's environment. Inside, the clone this
+# script belongs to, the cache and /tmp (X servers' sockets, xvfb-run's
+# authority files, wine's servers) are where they are outside, so that a
+# build made inside runs from outside and the other way round; proc, sys,
+# dev and dev/pts are the machine's.
 # The mounts belong to a mount namespace of the command's own, which the
 # kernel takes down when the command ends, however it ends: nothing stays
 # mounted after a failure, an interruption or a kill.
@@ -17,18 +18,27 @@ here=$(cd "$(dirname "$0")" && pwd)
 clone=$(cd "$here/.." && pwd)
 . "$here/cache.sh"
 
-root=$cache/debian-13/root
-suite=trixie
+release=$1
+shift
+case $release in
+12) suite=bookworm ;;
+13) suite=trixie ;;
+*)
+    echo "usage: $0 12|13 COMMAND [ARGUMENT]..." >&2
+    exit 2
+    ;;
+esac
+name=debian-$release
+root=$cache/$name/root
 mirror=http://deb.debian.org/debian
-
 if [ "$(id -u)" -ne 0 ]; then
-    echo "debian13: making and entering the Debian 13 root needs root" >&2
+    echo "debian-root: making and entering a Debian root needs root" >&2
     exit 1
 fi
 
 make_root() (
     exec 3>/dev/null
-    cache_enter debian-13 "$cache/debian-13"
+    cache_enter "$name" "$cache/$name"
     "$here/ensure-packages.sh" debootstrap >&2
     started=$(date +%s)
     rm -rf "$root"
@@ -53,7 +63,7 @@ EOF
     DEBIAN_FRONTEND=noninteractive enter apt-get upgrade -y -q >&2
     DEBIAN_FRONTEND=noninteractive enter apt-get install -y -q --no-install-recommends make >&2
     date -u '+%Y-%m-%dT%H:%M:%SZ' >"$stamp"
-    echo "debian13: root made in $(($(date +%s) - started)) s" >&2
+    echo "$name: root made in $(($(date +%s) - started)) s" >&2
 )
 
 # enter COMMAND...: the command in the root, in a mount namespace of its own.
@@ -75,5 +85,5 @@ enter() {
     ' sh "$root" "$clone" "$cache" "$@"
 }
 
-[ -f "$cache/debian-13/.vantor-complete" ] || make_root
+[ -f "$cache/$name/.vantor-complete" ] || make_root
 enter "$@"
