@@ -44,6 +44,10 @@ others=$(apt-cache showsrc glibc | sed -n "s/^Version: \($upstream-.*\)/\1/p" | 
 # shellcheck disable=SC2086 # one version a word
 source=$("$here/debian-source.sh" glibc "$work/source" "$host_version" $others)
 source_version=$(cd "$source" && dpkg-parsechangelog -S Version)
+# The times the linker writes into the DLL (its header's and its export
+# table's) are the source's own date, so that another cache gives the same bytes.
+SOURCE_DATE_EPOCH=$(cd "$source" && dpkg-parsechangelog -S Timestamp)
+export SOURCE_DATE_EPOCH
 if [ "$source_version" != "$host_version" ]; then
     echo "libm-windows: built from Debian's glibc source $source_version; the installed libc6 is" \
         "$host_version, whose source the registry does not serve" >&2

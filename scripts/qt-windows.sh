@@ -50,9 +50,12 @@ fi
 # OpenGL, dynamicgl would still be on. Text is drawn with DirectWrite, Qt's
 # default on Windows, whose font database needs Direct2D built too. Of the
 # Windows styles only windowsvista, which draws the system's own controls.
-# The paths of the sources and the build, which the DLLs keep in their
-# messages, are written relative to the work folder, so that the same Qt
-# built in another cache is the same bytes.
+# The same Qt built in another cache is the same bytes: the paths of the
+# sources and the build, which the DLLs keep in their messages, are written
+# relative to the work folder, and the times the linker writes into each DLL
+# (its header's and its export table's) are the source's own date.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$source/debian/changelog" -S Timestamp)
+export SOURCE_DATE_EPOCH
 build=$work/build
 cmake -S "$source" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" \
