@@ -182,9 +182,12 @@ test-accessibility: build-vantor
 	tests/ui/atspi_test.py $(BUILD_DIR)/app/vantor
 
 # vantor.exe, vantor-eval.exe and every test program, in $(WINDOWS_DIR).
+# A Qt in another prefix (its recipe changed) is configured afresh: CMake
+# keeps the Qt it found first.
 windows: windows-deps
 	qt=$$(scripts/qt-windows.sh) && libm=$$(scripts/libm-windows.sh) && \
-	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	fresh=$$(grep -qsxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$$qt" $(WINDOWS_DIR)/CMakeCache.txt || echo --fresh) && \
+	cmake $$fresh -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	      -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTOR_BUILD_UI=ON -DVANTOR_FUZZ=OFF \
 	      -DCMAKE_PREFIX_PATH="$$qt" -DQT_HOST_PATH=/usr -DVANTOR_LIBM_PREFIX="$$libm" \
 	      -DVANTOR_HOST_CLI_TESTS=$(CURDIR)/$(BUILD_DIR)/tests/cli/cli_tests
