@@ -107,9 +107,11 @@ done
 
 rm -rf "$prefix"
 mkdir -p "$prefix/bin" "$prefix/lib" "$prefix/share/doc/vantor-libm"
-"$cc" -shared -static-libgcc -s -Wl,--dynamicbase,--nxcompat,--high-entropy-va \
-    -o "$prefix/bin/vantor-libm.dll" "$glue/vantor-libm.def" "$objects"/*.o \
-    -Wl,--out-implib,"$prefix/lib/libvantor-libm.dll.a"
+# Linked in its folder: the linker picks the DLL's preferred address from a
+# hash of the output's name as given, which must not hold the cache's path.
+(cd "$prefix/bin" && "$cc" -shared -static-libgcc -s -Wl,--dynamicbase,--nxcompat,--high-entropy-va \
+    -o vantor-libm.dll "$glue/vantor-libm.def" "$objects"/*.o \
+    -Wl,--out-implib,"$prefix/lib/libvantor-libm.dll.a")
 
 # The DLL may import from the system and the C runtime only.
 imports=$("$triplet-objdump" -p "$prefix/bin/vantor-libm.dll" | sed -n 's/^\tDLL Name: //p' | sort | tr '\n' ' ')
