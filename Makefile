@@ -127,7 +127,7 @@ bench: run-deps
 
 # The Debian packages of this release, vantor and vantor-dbgsym, built by
 # dpkg-buildpackage from debian/ with the tests (scripts/make-package.sh),
-# under build/package, then checked by lintian and hardening-check.
+# under build/package, then checked (tests/package/check-package.sh).
 package: run-deps
 	@scripts/ensure-packages.sh $(PACKAGE_PACKAGES)
 	scripts/make-package.sh binary $(PACKAGE_DIR) $(JOBS)
