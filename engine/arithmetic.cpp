@@ -1,6 +1,6 @@
 #include "engine/arithmetic.h"
 
-#include "engine/fault.h"
+#include "engine/raise.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/fault.h"
+#include "engine/raise.h"
 
 #include <cstddef>
 #include <memory_resource>

@@ -1,14 +1,41 @@
 #include "engine/engine_stack.h"
 
-#include "engine/evaluate.h"
-
+#include <cstdint>
 #include <exception>
 
 #include <pthread.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace vantor {
 
 namespace {
+
+// The lowest address of this thread's stack, found on its first evaluation;
+// 0 until then. Where it cannot be found, the highest address: no room, and
+// the evaluation goes on a thread whose stack can be measured.
+thread_local std::uintptr_t tStackFloor = 0;
+
+std::uintptr_t findStackFloor() noexcept
+{
+#ifdef _WIN32
+    ULONG_PTR low = 0;
+    ULONG_PTR high = 0;
+    GetCurrentThreadStackLimits(&low, &high);
+    return low;
+#else
+    // For a main thread, the C library reads the limit that ulimit -s sets.
+    pthread_attr_t attributes;
+    if (pthread_getattr_np(pthread_self(), &attributes) != 0)
+        return UINTPTR_MAX;
+    void* lowest = nullptr;
+    std::size_t size = 0;
+    const bool found = pthread_attr_getstack(&attributes, &lowest, &size) == 0;
+    pthread_attr_destroy(&attributes);
+    return found ? reinterpret_cast<std::uintptr_t>(lowest) : UINTPTR_MAX;
+#endif
+}
 
 struct Run {
     const std::function<void()>& work;
@@ -28,6 +55,16 @@ void* runWork(void* argument)
 
 } // namespace
 
+bool stackHasRoom() noexcept
+{
+    if (tStackFloor == 0)
+        tStackFloor = findStackFloor();
+    // The frame's address, not a local's: under AddressSanitizer locals may
+    // live elsewhere.
+    const auto here = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+    return here > tStackFloor && here - tStackFloor >= kStackMargin;
+}
+
 void runOnEngineStack(const std::function<void()>& work)
 {
     // POSIX threads, as C++ threads cannot be given a stack size; mingw-w64
@@ -39,7 +76,7 @@ void runOnEngineStack(const std::function<void()>& work)
         return;
     }
     pthread_t thread;
-    const bool started = pthread_attr_setstacksize(&attributes, cEvaluate::kStackBytes) == 0 &&
+    const bool started = pthread_attr_setstacksize(&attributes, kStackBytes) == 0 &&
                          pthread_create(&thread, &attributes, runWork, &run) == 0;
     pthread_attr_destroy(&attributes);
     if (!started) {

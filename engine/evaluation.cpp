@@ -1,9 +1,10 @@
 #include "engine/evaluation.h"
 
+#include "engine/engine_stack.h"
 #include "engine/evaluate.h"
-#include "engine/fault.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "engine/raise.h"
 #include "engine/steps.h"
 
 #include <algorithm>
@@ -21,6 +22,14 @@ constexpr std::size_t kShortArgument = 32;
 
 } // namespace
 
+Text cEvaluate::Evaluate(Text vIExp, bool vDetectVariable)
+{
+    const VariableRows variables(m_context);
+    const ValueOrMessage outcome =
+        Evaluation(m_context, variables).evaluateText(std::move(vIExp), vDetectVariable);
+    return outcome.message.empty() ? numberText(outcome.value) : Text(outcome.message);
+}
+
 int Evaluation::nestedDepth() const
 {
     if (m_depth >= cEvaluate::kMaxNesting)
@@ -28,7 +37,7 @@ int Evaluation::nestedDepth() const
     return m_depth + 1;
 }
 
-Outcome Evaluation::evaluateText(Text text, bool vDetectVariable) const
+ValueOrMessage Evaluation::evaluateText(Text text, bool vDetectVariable) const
 {
     text = CleanExpression(std::move(text));
     Prepared prepared{{}, vDetectVariable ? &m_variables : nullptr, {}, {}};
@@ -48,7 +57,7 @@ Outcome Evaluation::evaluateText(Text text, bool vDetectVariable) const
     return Evaluation(*this, &prepared, m_depth).evaluateChecked(rewritten);
 }
 
-Outcome Evaluation::evaluateArgument(std::size_t start, std::size_t end) const
+ValueOrMessage Evaluation::evaluateArgument(std::size_t start, std::size_t end) const
 {
     // Cleaning and sign rewriting would leave the argument as it is: it is a
     // part of a text they have been through.
@@ -74,7 +83,12 @@ Outcome Evaluation::evaluateArgument(std::size_t start, std::size_t end) const
     return evaluateChecked(argument);
 }
 
-Outcome Evaluation::evaluateChecked(TextView text) const
+ValueOrMessage Evaluation::evaluateChecked(TextView text) const
+{
+    return withStackRoom([&] { return evaluateCheckedHere(text); });
+}
+
+ValueOrMessage Evaluation::evaluateCheckedHere(TextView text) const
 {
     // The lists and stacks of one evaluation take their memory from a buffer
     // on the stack while it lasts, and from the heap beyond.
@@ -108,7 +122,7 @@ double Evaluation::ApplyFunctions(TextView text, std::size_t position, std::size
     if (end == Text::npos)
         raise(FaultKind::Overflow);
     covered += end - open;
-    const Outcome argument = Evaluation(*this, m_prepared, nestedDepth()).evaluateArgument(open, end);
+    const ValueOrMessage argument = Evaluation(*this, m_prepared, nestedDepth()).evaluateArgument(open, end);
     if (!argument.message.empty())
         raise(FaultKind::TypeMismatch);
     // The argument's value as its number text reads back.
@@ -120,13 +134,13 @@ const VariableRow* Evaluation::variableAt(TextView text, std::size_t position) c
     return m_prepared->variables ? m_prepared->variables->match(text, position) : nullptr;
 }
 
-Outcome Evaluation::SpliceValue(const VariableRow& row) const
+ValueOrMessage Evaluation::SpliceValue(const VariableRow& row) const
 {
     const int depth = nestedDepth();
     std::optional<VariableRows::Known>& known = m_variables.known(row);
     if (known && depth <= known->depth)
         return {{}, known->value};
-    const Outcome outcome = Evaluation(*this, nullptr, depth).evaluateText(row.expression, false);
+    const ValueOrMessage outcome = Evaluation(*this, nullptr, depth).evaluateText(row.expression, false);
     // A message would otherwise be spliced into the expression as characters;
     // the outer evaluation answers it as the message of a variable in error.
     if (!outcome.message.empty())

@@ -11,8 +11,10 @@
 
 namespace vantor {
 
-// What an evaluation comes to: the message of a malformed text, or a value.
-struct Outcome {
+// What an evaluation comes to inside the engine, before it is a result text:
+// the message of a malformed text, or a value, which a nested evaluation hands
+// on as it is.
+struct ValueOrMessage {
     std::u16string_view message;
     double value = 0;
 };
@@ -29,7 +31,7 @@ public:
     }
 
     // The whole pipeline on a text of its own: an expression, a variable's expression.
-    Outcome evaluateText(Text text, bool vDetectVariable) const;
+    ValueOrMessage evaluateText(Text text, bool vDetectVariable) const;
 
     // The substitutions, for the tokeniser. The value of pi or of the function
     // call at position of text, a part of this evaluation's text; covered: its
@@ -39,7 +41,7 @@ public:
     // known identifiers; null otherwise.
     const VariableRow* variableAt(TextView text, std::size_t position) const;
     // The value of a variable's expression; the message "Error." when it gives a message.
-    Outcome SpliceValue(const VariableRow& row) const;
+    ValueOrMessage SpliceValue(const VariableRow& row) const;
 
 private:
     // The text of an evaluation after cleaning, checking and sign rewriting,
@@ -64,9 +66,11 @@ private:
     int nestedDepth() const;
 
     // A function's argument, the bracketed group [start, end) of the text.
-    Outcome evaluateArgument(std::size_t start, std::size_t end) const;
-    // The pipeline's tail on a part of the text that passed the checks.
-    Outcome evaluateChecked(TextView text) const;
+    ValueOrMessage evaluateArgument(std::size_t start, std::size_t end) const;
+    // The pipeline's tail on a part of the text that passed the checks, on a
+    // stack with room for it (engine/engine_stack.h).
+    ValueOrMessage evaluateChecked(TextView text) const;
+    ValueOrMessage evaluateCheckedHere(TextView text) const;
 
     const EvaluationContext& m_context;
     const VariableRows& m_variables;

@@ -1,4 +1,4 @@
-#include "engine/fault.h"
+#include "engine/raise.h"
 
 namespace vantor {
 

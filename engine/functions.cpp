@@ -1,8 +1,8 @@
 #include "engine/steps.h"
 
 #include "engine/arithmetic.h"
-#include "engine/fault.h"
 #include "engine/number_text.h"
+#include "engine/raise.h"
 
 #include <cmath>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace vantor::messages {
@@ -15,6 +16,15 @@ inline constexpr std::u16string_view kFunctionWithNoParanthesis = u"Error. Funct
 inline constexpr std::u16string_view kWrongExponentialNumber = u"Error. Wrong Exponential Number";
 inline constexpr std::u16string_view kUnknownIdentifier = u"Error. Unknown Identifier";
 inline constexpr std::u16string_view kVariableInError = u"Error.";
+
+inline constexpr std::array kAll{kNoText,
+                                 kWrongParenthisation,
+                                 kWrongArrangementOfOperands,
+                                 kWrongArrangementOfParenthesis,
+                                 kFunctionWithNoParanthesis,
+                                 kWrongExponentialNumber,
+                                 kUnknownIdentifier,
+                                 kVariableInError};
 
 // Every message begins with this; a result box that does is a row in error.
 inline constexpr std::u16string_view kErrorPrefix = u"Error";

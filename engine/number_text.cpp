@@ -1,6 +1,6 @@
 #include "engine/number_text.h"
 
-#include "engine/fault.h"
+#include "engine/raise.h"
 
 #include <algorithm>
 #include <array>

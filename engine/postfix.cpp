@@ -1,7 +1,7 @@
 #include "engine/arithmetic.h"
 #include "engine/cstack.h"
-#include "engine/fault.h"
 #include "engine/number_text.h"
+#include "engine/raise.h"
 #include "engine/steps.h"
 
 namespace vantor {

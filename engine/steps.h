@@ -1,9 +1,9 @@
 #pragma once
 
 // The steps of an evaluation, in the order it takes them, for the engine and
-// its tests; programs that evaluate need only engine/evaluate.h. Each is
-// defined in the file that holds its rule; the recursive part, which calls
-// them, is engine/evaluation.h.
+// its tests; programs compute through engine/compute.h. Each is defined in the
+// file that holds its rule; the recursive part, which calls them, is
+// engine/evaluation.h. The first, CleanExpression, is a text rule (text.h).
 
 #include "engine/checks.h"
 #include "engine/function_table.h"
@@ -16,9 +16,6 @@ namespace vantor {
 
 class Evaluation;
 class VariableRows;
-
-// Removes the blanks and lower-cases the letters (evaluate.cpp).
-Text CleanExpression(Text text);
 
 // The message of the first check that the text fails; empty when it passes
 // (checks.cpp). faults: the index of the text's faults; or variables: the

@@ -1,7 +1,7 @@
 #include "engine/text.h"
 
-#include "engine/fault.h"
 #include "engine/lower_case_table.h"
+#include "engine/raise.h"
 
 #include <algorithm>
 #include <iterator>
@@ -73,6 +73,13 @@ void toLowerCase(Text& text)
         else if (c >= 0x80)
             c = lowerByTable(c);
     }
+}
+
+Text CleanExpression(Text text)
+{
+    std::erase(text, kBlank);
+    toLowerCase(text);
+    return text;
 }
 
 } // namespace vantor

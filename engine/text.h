@@ -58,4 +58,7 @@ std::vector<std::size_t> closingPositions(TextView text, std::size_t fallback);
 // mapping, independent of the user's locale settings.
 void toLowerCase(Text& text);
 
+// The text as the checks read it: without blanks, its letters lower-cased.
+Text CleanExpression(Text text);
+
 } // namespace vantor

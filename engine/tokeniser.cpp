@@ -1,7 +1,7 @@
 #include "engine/arithmetic.h"
 #include "engine/evaluation.h"
-#include "engine/fault.h"
 #include "engine/number_text.h"
+#include "engine/raise.h"
 #include "engine/steps.h"
 
 namespace vantor {
@@ -161,7 +161,7 @@ private:
 
     std::u16string_view substituteVariable(const VariableRow& row)
     {
-        const Outcome outcome = m_evaluation.SpliceValue(row);
+        const ValueOrMessage outcome = m_evaluation.SpliceValue(row);
         if (!outcome.message.empty())
             return outcome.message;
         std::size_t length = 0;

@@ -1,8 +1,6 @@
 // vantor-eval: the engine of the Vantor window on the command line.
 
-#include "engine/engine_stack.h"
-#include "engine/evaluate.h"
-#include "engine/fault.h"
+#include "engine/compute.h"
 #include "tools/platform.h"
 #include "tools/utf8.h"
 #include "vantor/version.h"
@@ -141,34 +139,36 @@ bool flushOutput()
     return outputWorks();
 }
 
+// The line a result is written as.
+std::string lineOf(const vantor::Result& result)
+{
+    if (result.fault)
+        return "Fault: " + std::string(vantor::faultMessage(*result.fault));
+    return vantor::toUtf8(result.text);
+}
+
 // Evaluates one expression as the window's "=" does and writes its line;
 // faulted tells whether it faulted, the result whether the line was written.
 bool evaluateLine(const std::string& line, const vantor::EvaluationContext& context, bool& faulted)
 {
-    std::string output;
-    try {
-        output = vantor::toUtf8(vantor::cEvaluate(context).Evaluate(vantor::fromUtf8(line), true));
-    } catch (const vantor::Fault& fault) {
-        output = "Fault: " + std::string(fault.message());
-        faulted = true;
-    }
+    const vantor::Result result = vantor::computeExpression(context, vantor::fromUtf8(line));
+    faulted = faulted || result.fault.has_value();
     errno = 0;
-    std::cout << output << '\n';
+    std::cout << lineOf(result) << '\n';
     return outputWorks();
 }
 
-// Computes the variable rows in order; false when one of them faulted.
+// Computes the variable rows in order, as Enter in each row's expression box
+// does; false when one of them faulted, which leaves its result empty.
 bool computeRows(Options& options)
 {
     bool computed = true;
     for (int i = 0; i < options.rowCount; ++i) {
-        vantor::VariableRow& row = options.context.rows.at(static_cast<std::size_t>(i));
-        // As Enter in a row's expression box: the expression, without variables.
-        try {
-            row.result = vantor::cEvaluate(options.context).Evaluate(row.expression, false);
-        } catch (const vantor::Fault& fault) {
-            row.result.clear();
-            std::cerr << "row " << i << ": Fault: " << fault.message() << '\n';
+        const auto row = static_cast<std::size_t>(i);
+        const vantor::Result result = vantor::computeRow(options.context, row);
+        options.context.rows.at(row).result = result.text;
+        if (result.fault) {
+            std::cerr << "row " << i << ": " << lineOf(result) << '\n';
             computed = false;
         }
     }
@@ -266,7 +266,9 @@ int finish(int status)
     return flushOutput() ? status : kInputOutputError;
 }
 
-int evaluateAll(int argc, char** argv)
+} // namespace
+
+int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     // Reading a line does not write out the output first: readLine does that
@@ -285,14 +287,4 @@ int evaluateAll(int argc, char** argv)
     if (!options.expressions.empty())
         return finish(evaluateArguments(options, faulted));
     return finish(evaluateInput(options, faulted));
-}
-
-} // namespace
-
-int main(int argc, char** argv)
-{
-    int status = kSuccess;
-    // The whole program runs on one thread with the engine's stack.
-    vantor::runOnEngineStack([&] { status = evaluateAll(argc, argv); });
-    return status;
 }

@@ -1,8 +1,5 @@
 #include "ui/fvantor.h"
 
-#include "engine/engine_stack.h"
-#include "engine/evaluate.h"
-#include "engine/fault.h"
 #include "ui/accessibility.h"
 #include "ui/ffunction.h"
 #include "ui/fscribbling_pad.h"
@@ -313,32 +310,24 @@ void fVantor::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-void fVantor::evaluateInto(const std::vector<Computation>& computations, const QString& resultName)
+void fVantor::showResults(const std::vector<ResultInBox>& results, const QString& resultName)
 {
-    // The engine works on its own copy of the boxes, on a thread with the
-    // stack its deepest nesting needs; the boxes are read and written here.
-    const EvaluationContext rows = context();
-    std::vector<Text> texts;
-    for (const Computation& computation : computations)
-        texts.push_back(toText(computation.source->text()));
-    std::vector<Text> results;
-    std::optional<Fault> fault;
-    runOnEngineStack([&] {
-        try {
-            for (std::size_t i = 0; i < texts.size(); ++i)
-                results.push_back(
-                    cEvaluate(rows).Evaluate(std::move(texts[i]), computations[i].vDetectVariable));
-        } catch (const Fault& raised) {
-            fault = raised;
-        }
-    });
-    for (std::size_t i = 0; i < results.size(); ++i)
-        computations[i].target->setText(QString::fromStdU16String(results[i]));
+    std::optional<FaultKind> fault;
+    for (const auto& [box, result] : results) {
+        fault = result.fault;
+        if (fault)
+            break;
+        box->setText(QString::fromStdU16String(result.text));
+    }
     // Spoken before a fault's box, which a screen reader reads as an alert.
-    if (!results.empty())
-        announceResult(computations.front().target, resultName, computations.front().target->text());
-    if (fault)
-        m_messageBox(this, "Vantor", QString::fromUtf8(fault->message().data(), fault->message().size()));
+    const auto& [first, result] = results.front();
+    if (!result.fault)
+        announceResult(first, resultName, first->text());
+    if (fault) {
+        const std::string_view message = faultMessage(*fault);
+        m_messageBox(this, "Vantor",
+                     QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    }
 }
 
 void fVantor::Form_Load()
@@ -358,14 +347,13 @@ void fVantor::cClear_Click()
 
 void fVantor::cResult_Click()
 {
-    std::vector<Computation> computations{{m_expression, true, m_expression}};
-    // Then every row with a name, in order; an empty name skips the row. A
-    // row's own expression cannot use variables.
+    const ExpressionAndRows computed = computeExpressionAndRows(context(), toText(m_expression->text()));
+    std::vector<ResultInBox> results{{m_expression, computed.expression}};
     for (int i = 0; i < kRows; ++i) {
-        if (!m_names[i]->text().isEmpty())
-            computations.push_back({m_expressions[i], false, m_results[i]});
+        if (computed.rows[i])
+            results.emplace_back(m_results[i], *computed.rows[i]);
     }
-    evaluateInto(computations, {});
+    showResults(results, {});
 }
 
 void fVantor::cFunction_Click()
@@ -399,7 +387,8 @@ void fVantor::tVariableExpression_KeyPress(int index, int& keyAscii)
 {
     if (keyAscii != kKeyEnter)
         return;
-    evaluateInto({{m_expressions[index], false, m_results[index]}}, m_names[index]->text());
+    showResults({{m_results[index], computeRow(context(), static_cast<std::size_t>(index))}},
+                m_names[index]->text());
     keyAscii = 0;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "engine/context.h"
+#include "engine/compute.h"
 #include "ui/message_box.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -64,18 +65,12 @@ private:
     void mAboutUs_Click();
     void mExit_Click();
 
-    // What a command evaluates: the text of a box, and the box its result goes to.
-    struct Computation {
-        const TextBox* source;
-        bool vDetectVariable;
-        TextBox* target;
-    };
-    // Evaluates each in turn, all with the variable rows and the angle unit
-    // as they stand now, and writes each result into its box. The first is
+    // Writes each result into its box, in order, up to a fault. The first is
     // the command's own: its result is announced to screen readers, after
-    // resultName where a variable's row names it. A fault the engine raises
-    // is shown, and nothing further is written.
-    void evaluateInto(const std::vector<Computation>& computations, const QString& resultName);
+    // resultName where a variable's row names it. A fault's message is shown
+    // last.
+    using ResultInBox = std::pair<TextBox*, Result>;
+    void showResults(const std::vector<ResultInBox>& results, const QString& resultName);
     EvaluationContext context() const;
 
     TextBox* m_expression = nullptr;

@@ -21,7 +21,8 @@
 
 namespace {
 
-struct Outcome {
+// What a run of the program left: its standard output and error, and its status.
+struct ProgramRun {
     std::string out;
     std::string err;
     int status = -1;
@@ -164,7 +165,7 @@ int exitStatus(pid_t child)
 
 // Runs vantor-eval with the given standard input and output; its standard
 // error is read back.
-Outcome runWith(const std::vector<std::string>& arguments, int in, int out)
+ProgramRun runWith(const std::vector<std::string>& arguments, int in, int out)
 {
     Scratch scratch;
     const int err = scratch.output("err");
@@ -172,12 +173,12 @@ Outcome runWith(const std::vector<std::string>& arguments, int in, int out)
     return {{}, slurp(scratch.path("err")), status};
 }
 
-Outcome runEval(const std::vector<std::string>& arguments, const std::string& input = {})
+ProgramRun runEval(const std::vector<std::string>& arguments, const std::string& input = {})
 {
     Scratch scratch;
     const int in = scratch.input("in", input);
     const int out = scratch.output("out");
-    Outcome run = runWith(arguments, in, out);
+    ProgramRun run = runWith(arguments, in, out);
     run.out = slurp(scratch.path("out"));
     return run;
 }
@@ -246,7 +247,7 @@ struct Terminal {
 
 TEST(VantorEval, PrintsOneLinePerExpressionArgument)
 {
-    const Outcome run = runEval({"2 + 3 * SIN(30)", "1/3", "(1"});
+    const ProgramRun run = runEval({"2 + 3 * SIN(30)", "1/3", "(1"});
     EXPECT_EQ(run.out, "3.49999999844557\n0.333333333333333\nError. Wrong Parenthisation\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.status, 0) << "a message is a result, not a fault";
@@ -254,14 +255,14 @@ TEST(VantorEval, PrintsOneLinePerExpressionArgument)
 
 TEST(VantorEval, ReportsAFaultAndGoesOnWithTheNextExpression)
 {
-    const Outcome run = runEval({"1/0", "2+2"});
+    const ProgramRun run = runEval({"1/0", "2+2"});
     EXPECT_EQ(run.out, "Fault: Division by zero\n4\n");
     EXPECT_EQ(run.status, 1);
 }
 
 TEST(VantorEval, ReadsStandardInputLineByLine)
 {
-    const Outcome run = runEval({}, "1+1\r\n2*3\n\n7%0\n5");
+    const ProgramRun run = runEval({}, "1+1\r\n2*3\n\n7%0\n5");
     EXPECT_EQ(run.out, "2\n6\nError. No Text\nFault: Division by zero\n5\n");
     EXPECT_EQ(run.status, 1);
 }
@@ -275,20 +276,20 @@ TEST(VantorEval, AngleUnitFollowsTheOptionsAndDefaultsToDegrees)
 
 TEST(VantorEval, VariableRowsAreComputedFirstAndUsable)
 {
-    const Outcome run = runEval({"--var", "ab=10", "--var", "a=1", "--var", "=5", "ab+a", "5*q"});
+    const ProgramRun run = runEval({"--var", "ab=10", "--var", "a=1", "--var", "=5", "ab+a", "5*q"});
     EXPECT_EQ(run.out, "11\nError. Unknown Identifier\n");
     EXPECT_EQ(run.status, 0);
 }
 
 TEST(VantorEval, RowInErrorMakesEveryUseOfAVariableFail)
 {
-    const Outcome run = runEval({"--var", "a=2", "--var", "=(1", "a+1", "2*3"});
+    const ProgramRun run = runEval({"--var", "a=2", "--var", "=(1", "a+1", "2*3"});
     EXPECT_EQ(run.out, "Error.\n6\n");
 }
 
 TEST(VantorEval, FaultInARowIsReportedAndLeavesItsResultEmpty)
 {
-    const Outcome run = runEval({"--var", "x=1/0", "--var", "y=2", "y*3", "x"});
+    const ProgramRun run = runEval({"--var", "x=1/0", "--var", "y=2", "y*3", "x"});
     EXPECT_EQ(run.err, "row 0: Fault: Division by zero\n");
     // The empty result is no error, so y is usable; x faults again when used.
     EXPECT_EQ(run.out, "6\nFault: Division by zero\n");
@@ -307,7 +308,7 @@ TEST(VantorEval, UsageErrorsEvaluateNothing)
         {"--var", "a=1", "--var", "b=2", "--var", "c=3", "--var", "d=4", "--var", "e=5", "--var", "f=6", "1"},
     };
     for (const auto& arguments : misuses) {
-        const Outcome run = runEval(arguments);
+        const ProgramRun run = runEval(arguments);
         EXPECT_EQ(run.status, 2) << arguments.front();
         EXPECT_EQ(run.out, "") << arguments.front();
         EXPECT_NE(run.err.find("usage:"), std::string::npos) << arguments.front();
@@ -316,31 +317,31 @@ TEST(VantorEval, UsageErrorsEvaluateNothing)
 
 TEST(VantorEval, DoubleDashEndsTheOptions)
 {
-    const Outcome run = runEval({"--", "-5+3", "--radians"});
+    const ProgramRun run = runEval({"--", "-5+3", "--radians"});
     EXPECT_EQ(run.out, "-2\nError. Wrong Arrangement of Operands\n");
 }
 
 TEST(VantorEval, HelpAndVersion)
 {
-    const Outcome help = runEval({"--help"});
+    const ProgramRun help = runEval({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: vantor-eval", 0), 0u);
     EXPECT_EQ(runEval({"-h"}).out, help.out);
-    const Outcome version = runEval({"--version"});
+    const ProgramRun version = runEval({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("vantor-eval ", 0), 0u);
 }
 
 TEST(VantorEval, NonAsciiTextPassesThroughAsUtf8)
 {
-    const Outcome run = runEval({"--var", "\xC3\xA4=4", "\xC3\x84*2", "\xE2\x82\xAC"});
+    const ProgramRun run = runEval({"--var", "\xC3\xA4=4", "\xC3\x84*2", "\xE2\x82\xAC"});
     EXPECT_EQ(run.out, "8\nError. Unknown Identifier\n")
         << "capital letters are lowered before names are matched";
 }
 
 TEST(VantorEval, VarTakesItsDefinitionInEitherForm)
 {
-    const Outcome run = runEval({"--var=ab=2", "--var", "c=3", "--var==4", "ab*c"});
+    const ProgramRun run = runEval({"--var=ab=2", "--var", "c=3", "--var==4", "ab*c"});
     EXPECT_EQ(run.out, "6\n");
     EXPECT_EQ(run.status, 0);
 }
@@ -349,7 +350,7 @@ TEST(VantorEval, AByteOrderMarkIsSkippedAtTheStartOfTheInputOnly)
 {
     const std::string mark = "\xEF\xBB\xBF";
     EXPECT_EQ(runEval({}, mark + "1+1\n" + mark + "2\n").out, "2\nError. Unknown Identifier\n");
-    const Outcome alone = runEval({}, mark);
+    const ProgramRun alone = runEval({}, mark);
     EXPECT_EQ(alone.out, "");
     EXPECT_EQ(alone.status, 0);
     EXPECT_EQ(runEval({mark + "2"}).out, "Error. Unknown Identifier\n") << "an argument is no input";
@@ -363,7 +364,7 @@ TEST(VantorEval, OutputThatCannotBeWrittenIsAnInputOutputError)
     ASSERT_GE(full, 0);
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{"1+1"}, {"--help"}, {}}) {
         lseek(in, 0, SEEK_SET);
-        const Outcome run = runWith(arguments, in, full);
+        const ProgramRun run = runWith(arguments, in, full);
         EXPECT_EQ(run.status, 3) << testing::PrintToString(arguments);
         EXPECT_TRUE(saysOneLine(run.err, "could not be written")) << run.err;
     }
@@ -399,7 +400,7 @@ TEST(VantorEval, StandardInputThatCannotBeReadIsAnInputOutputError)
 {
     Scratch scratch;
     const int directory = scratch.keep(open(scratch.directory(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    const Outcome run = runWith({}, directory, scratch.output("out"));
+    const ProgramRun run = runWith({}, directory, scratch.output("out"));
     EXPECT_EQ(run.status, 3);
     EXPECT_TRUE(saysOneLine(run.err, "standard input could not be read")) << run.err;
     EXPECT_EQ(slurp(scratch.path("out")), "");

@@ -5,9 +5,9 @@
 namespace vantor::test {
 namespace {
 
-Outcome pop(cStack<Text>& stack)
+Result pop(cStack<Text>& stack)
 {
-    return outcomeOf([&] { return u8(stack.Pop()); });
+    return resultOf([&] { return stack.Pop(); });
 }
 
 TEST(cStack, PopsInReverseOrderOfPushing)
@@ -33,7 +33,7 @@ TEST(cStack, EmptyStackRaisesSubscript)
     stack.Push(u"A");
     stack.Push(u"B");
     stack.Load();
-    EXPECT_EQ(outcomeOf([&] { return u8(stack.ViewTop()); }), faults(FaultKind::Subscript));
+    EXPECT_EQ(resultOf([&] { return stack.ViewTop(); }), faults(FaultKind::Subscript));
     stack.Push(u"C");
     EXPECT_EQ(pop(stack), yields("C"));
     EXPECT_EQ(pop(stack), faults(FaultKind::Subscript));
@@ -45,9 +45,9 @@ TEST(cStack, HoldsAtMost32768Items)
     stack.Load();
     for (int i = 0; i < 32768; ++i)
         stack.Push(u"1");
-    EXPECT_EQ(outcomeOf([&] {
+    EXPECT_EQ(resultOf([&] {
                   stack.Push(u"2");
-                  return std::string();
+                  return Text();
               }),
               faults(FaultKind::Overflow));
     EXPECT_EQ(pop(stack), yields("1"));

@@ -1,17 +1,27 @@
 #pragma once
 
-#include "engine/context.h"
-#include "engine/evaluate.h"
-#include "engine/fault.h"
+#include "engine/compute.h"
+#include "engine/raise.h"
 #include "tools/utf8.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace vantor {
+
+inline void PrintTo(const Result& result, std::ostream* os)
+{
+    if (result.fault)
+        *os << "fault \"" << faultMessage(*result.fault) << '"';
+    else
+        *os << '"' << toUtf8(result.text) << '"';
+}
+
+} // namespace vantor
 
 namespace vantor::test {
 
@@ -32,70 +42,36 @@ inline std::vector<std::string> u8(const std::vector<Text>& texts)
     return out;
 }
 
-// What an evaluation came to: a result text, or the kind of fault it raised.
-struct Outcome {
-    std::string text;
-    std::optional<FaultKind> fault;
-    bool operator==(const Outcome&) const = default;
-};
-
-inline Outcome yields(std::string text)
+inline Result yields(std::string_view text)
 {
-    return {std::move(text), std::nullopt};
+    return {u16(text), std::nullopt};
 }
-inline Outcome faults(FaultKind kind)
+inline Result faults(FaultKind kind)
 {
     return {{}, kind};
 }
 
-inline void PrintTo(const Outcome& outcome, std::ostream* os)
-{
-    if (outcome.fault)
-        *os << "fault \"" << faultMessage(*outcome.fault) << '"';
-    else
-        *os << '"' << outcome.text << '"';
-}
-
-// Runs a step that gives a text, catching its fault.
-template <class Step> Outcome outcomeOf(Step step)
-{
-    try {
-        return yields(step());
-    } catch (const Fault& fault) {
-        return faults(fault.kind());
-    }
-}
-
 // Evaluates as the window's "=" does for its expression box.
-inline Outcome evaluate(const EvaluationContext& context, std::string_view expression)
+inline Result evaluate(const EvaluationContext& context, std::string_view expression)
 {
-    return outcomeOf([&] { return u8(cEvaluate(context).Evaluate(u16(expression), true)); });
+    return computeExpression(context, u16(expression));
 }
 
 constexpr bool kDegrees = true;
 constexpr bool kRadians = false;
 
-inline Outcome evaluateIn(bool degrees, std::string_view expression)
+inline Result evaluateIn(bool degrees, std::string_view expression)
 {
     EvaluationContext rows;
     rows.degrees = degrees;
     return evaluate(rows, expression);
 }
 
-// Computes row i as Enter in its expression box does: its expression,
-// evaluated without variables, becomes its result. A fault propagates and
-// leaves the result as it was.
-inline void computeRow(EvaluationContext& context, std::size_t i)
-{
-    VariableRow& row = context.rows.at(i);
-    row.result = cEvaluate(context).Evaluate(row.expression, false);
-}
-
 // A table row: an expression and what it comes to.
 struct ExpressionRow {
     const char* name;
     const char* expression;
-    Outcome expected;
+    Result expected;
 };
 
 inline void PrintTo(const ExpressionRow& row, std::ostream* os)

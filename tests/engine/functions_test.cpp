@@ -7,7 +7,7 @@ struct FunctionRow {
     const char* name;
     bool degrees;
     const char* expression;
-    Outcome expected;
+    Result expected;
 };
 
 void PrintTo(const FunctionRow& row, std::ostream* os)

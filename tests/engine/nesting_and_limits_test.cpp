@@ -1,6 +1,11 @@
 #include "engine/engine_stack.h"
+#include "engine/evaluate.h"
 
 #include "tests/engine/engine_test_support.h"
+
+#include <functional>
+
+#include <pthread.h>
 
 namespace vantor::test {
 namespace {
@@ -83,35 +88,43 @@ TEST(Nesting, FiveHundredLevelsEvaluate)
     EXPECT_EQ(evaluateIn(kDegrees, nested("-(", 500, "1")), yields("1"));
 }
 
-// The deepest nesting that fits in the longest text evaluates or runs out of
-// stack space; it never brings the process down.
-TEST(Nesting, DeepestNestingThatFitsEvaluatesOrRunsOutOfStackSpace)
+// Runs work on a new thread with a stack of the given size, as a program's
+// main thread may have.
+void onThreadWithStack(std::size_t bytes, const std::function<void()>& work)
 {
-    for (const std::string& text :
-         {nested("abs(", (kLongestText - 1) / 5, "1"), nested("(", (kLongestText - 1) / 2, "1")}) {
-        ASSERT_LE(text.size(), kLongestText);
-        const Outcome outcome = evaluateIn(kDegrees, text);
-        EXPECT_TRUE(outcome == yields("1") || outcome == faults(FaultKind::OutOfStackSpace))
-            << testing::PrintToString(outcome);
-    }
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, bytes);
+    pthread_t thread;
+    const auto run = [](void* function) -> void* {
+        (*static_cast<const std::function<void()>*>(function))();
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attributes, run, const_cast<std::function<void()>*>(&work)), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
 }
 
-// On the engine's stack the deepest nesting allowed evaluates, whatever stack
-// the calling thread has, and one level more runs out of stack space.
+// The deepest nesting allowed evaluates, whatever stack the calling thread
+// has, and one level more runs out of stack space; a fault deep inside comes
+// back as the result's. The deepest nesting that fits in the longest text
+// never brings the process down.
 TEST(EngineStack, HoldsTheDeepestNestingAllowed)
 {
     const auto deepest = static_cast<std::size_t>(cEvaluate::kMaxNesting);
-    Outcome allowed;
-    Outcome beyond;
-    Outcome brackets;
-    runOnEngineStack([&] {
-        allowed = evaluateIn(kDegrees, nested("abs(", deepest, "-1"));
-        beyond = evaluateIn(kDegrees, nested("abs(", deepest + 1, "-1"));
-        brackets = evaluateIn(kDegrees, nested("(", (kLongestText - 1) / 2, "1"));
-    });
-    EXPECT_EQ(allowed, yields("1"));
-    EXPECT_EQ(beyond, faults(FaultKind::OutOfStackSpace));
-    EXPECT_EQ(brackets, yields("1"));
+    const std::pair<std::string, Result> kCases[] = {
+        {nested("abs(", deepest, "-1"), yields("1")},
+        {nested("abs(", deepest + 1, "-1"), faults(FaultKind::OutOfStackSpace)},
+        {nested("abs(", deepest, "1/0"), faults(FaultKind::DivisionByZero)},
+        {nested("abs(", (kLongestText - 1) / 5, "1"), faults(FaultKind::OutOfStackSpace)},
+        {nested("(", (kLongestText - 1) / 2, "1"), yields("1")},
+    };
+    const auto evaluateAll = [&] {
+        for (const auto& [text, expected] : kCases)
+            EXPECT_EQ(evaluateIn(kDegrees, text), expected) << text.substr(0, 12);
+    };
+    evaluateAll();
+    onThreadWithStack(2 * kStackMargin, evaluateAll);
 }
 
 // A variable used again is not computed again, unless it is used deeper
@@ -121,28 +134,12 @@ TEST(EngineStack, AVariableUsedDeeperIsComputedThereAgain)
     EvaluationContext rows;
     rows.rows[0] = {u"x", u"abs(0-2)", u"2"};
     const auto deepest = static_cast<std::size_t>(cEvaluate::kMaxNesting);
-    const auto evaluate = [&](const std::string& text) {
-        Outcome outcome;
-        runOnEngineStack([&] { outcome = test::evaluate(rows, text); });
-        return outcome;
-    };
     // x and the call in its expression take a level each: inside deepest - 2
     // calls they still fit, inside one more they do not.
-    EXPECT_EQ(evaluate("x+" + nested("abs(", deepest - 2, "x")), yields("4"));
-    EXPECT_EQ(evaluate(nested("abs(", deepest - 2, "x") + "+x"), yields("4"));
-    EXPECT_EQ(evaluate("x+" + nested("abs(", deepest - 1, "x")), faults(FaultKind::OutOfStackSpace));
-    EXPECT_EQ(evaluate(nested("abs(", deepest - 1, "x") + "+x"), faults(FaultKind::OutOfStackSpace));
-}
-
-TEST(EngineStack, AFaultInTheWorkIsRaisedAgainInTheCaller)
-{
-    EvaluationContext rows;
-    EXPECT_EQ(outcomeOf([&] {
-                  Text result;
-                  runOnEngineStack([&] { result = cEvaluate(rows).Evaluate(u"1/0", true); });
-                  return u8(result);
-              }),
-              faults(FaultKind::DivisionByZero));
+    EXPECT_EQ(evaluate(rows, "x+" + nested("abs(", deepest - 2, "x")), yields("4"));
+    EXPECT_EQ(evaluate(rows, nested("abs(", deepest - 2, "x") + "+x"), yields("4"));
+    EXPECT_EQ(evaluate(rows, "x+" + nested("abs(", deepest - 1, "x")), faults(FaultKind::OutOfStackSpace));
+    EXPECT_EQ(evaluate(rows, nested("abs(", deepest - 1, "x") + "+x"), faults(FaultKind::OutOfStackSpace));
 }
 
 } // namespace

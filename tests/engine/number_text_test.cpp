@@ -60,7 +60,7 @@ TEST(NumberValue, AnythingElseIsATypeMismatch)
                                        "1,5", "0x10", "e5",    "1e",  "--5", "Error."};
     for (const char* text : kNotNumbers) {
         EXPECT_FALSE(isNumber(u16(text))) << '"' << text << '"';
-        EXPECT_EQ(outcomeOf([&] { return std::to_string(numberValue(u16(text))); }),
+        EXPECT_EQ(resultOf([&] { return numberText(numberValue(u16(text))); }),
                   faults(FaultKind::TypeMismatch))
             << '"' << text << '"';
     }
@@ -68,7 +68,7 @@ TEST(NumberValue, AnythingElseIsATypeMismatch)
 
 TEST(NumberValue, BeyondDoubleRangeOverflowsWhileTooSmallIsZero)
 {
-    EXPECT_EQ(outcomeOf([] { return std::to_string(numberValue(u"-1e400")); }), faults(FaultKind::Overflow));
+    EXPECT_EQ(resultOf([] { return numberText(numberValue(u"-1e400")); }), faults(FaultKind::Overflow));
     EXPECT_EQ(numberValue(u"1e-400"), 0.0);
 }
 

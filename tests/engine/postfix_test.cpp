@@ -51,19 +51,19 @@ const PostfixRow kPostfix[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Tokens, ToPostfix, testing::ValuesIn(kPostfix), RowName{});
 
-Outcome postfixOf(const char* tokens)
+Result postfixOf(const char* tokens)
 {
-    return outcomeOf([&] {
-        std::string out;
-        for (const std::string& token : u8(EngineSteps::ToPostfix(words(tokens))))
-            out += (out.empty() ? "" : " ") + token;
+    return resultOf([&] {
+        Text out;
+        for (const Text& token : EngineSteps::ToPostfix(words(tokens)))
+            out += (out.empty() ? u"" : u" ") + token;
         return out;
     });
 }
 
-Outcome valueOf(const char* postfix)
+Result valueOf(const char* postfix)
 {
-    return outcomeOf([&] { return u8(numberText(EngineSteps::EvaluatePostfix(words(postfix)))); });
+    return resultOf([&] { return numberText(EngineSteps::EvaluatePostfix(words(postfix))); });
 }
 
 // The conversion faults on a number with two points, on two operands side by

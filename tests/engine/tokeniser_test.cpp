@@ -1,3 +1,4 @@
+#include "engine/evaluate.h"
 #include "engine/messages.h"
 
 #include "tests/engine/engine_test_support.h"
@@ -24,7 +25,7 @@ struct TokenRow {
     const char* name;
     const char* text;
     bool vDetectVariable;
-    Outcome expected;
+    Result expected;
 };
 
 void PrintTo(const TokenRow& row, std::ostream* os)
@@ -38,7 +39,7 @@ TEST_P(Tokenise, SplitsAndSubstitutes)
 {
     const TokenRow& row = GetParam();
     const EvaluationContext rows = tokenRows();
-    EXPECT_EQ(outcomeOf([&] { return u8(cEvaluate(rows).Evaluate(u16(row.text), row.vDetectVariable)); }),
+    EXPECT_EQ(resultOf([&] { return cEvaluate(rows).Evaluate(u16(row.text), row.vDetectVariable); }),
               row.expected);
 }
 

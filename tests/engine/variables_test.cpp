@@ -2,6 +2,9 @@
 
 #include "tests/engine/engine_test_support.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace vantor::test {
 namespace {
 
@@ -11,7 +14,7 @@ struct VariableCase {
     const char* name;
     std::vector<VariableRow> rows; // rows 0, 1, ... as their boxes hold them
     const char* expression;
-    Outcome expected;
+    Result expected;
 };
 
 void PrintTo(const VariableCase& row, std::ostream* os)
@@ -29,8 +32,8 @@ TEST_P(Variables, Evaluate)
     EXPECT_EQ(evaluate(rows, GetParam().expression), GetParam().expected);
 }
 
-const Outcome kUnknown = yields(u8(m::kUnknownIdentifier));
-const Outcome kInError = yields(u8(m::kVariableInError));
+const Result kUnknown = yields(u8(m::kUnknownIdentifier));
+const Result kInError = yields(u8(m::kVariableInError));
 
 const VariableCase kVariables[] = {
     {"ValueOfExpression", {{u"x", u"2*3", u"6"}}, "x+1", yields("7")},
@@ -61,14 +64,7 @@ const VariableCase kVariables[] = {
      {{u"rate", u"3", u"3"}},
      "rate*2",
      yields(u8(m::kWrongExponentialNumber))},
-    {"UnnamedRowInError",
-     {{u"x", u"2", u"2"}, {u"", u"(1", u"Error. Wrong Parenthisation"}},
-     "x+1",
-     kInError},
-    {"StaleRowInErrorFixedSince", {{u"a", u"2", u"Error. No Text"}}, "a+1", kInError},
-    {"NoVariableNoResultBoxes", {{u"a", u"2", u"Error. No Text"}}, "2*3", yields("6")},
     {"StaleRowWhoseExpressionNowFails", {{u"x", u"y+1", u"1"}, {u"y", u"2", u"2"}}, "x", kInError},
-    {"StaleRowInsideArgument", {{u"y", u"z", u"1"}}, "abs(y)", faults(FaultKind::TypeMismatch)},
     // A name's ")" closes the argument's "(" that comes before it.
     {"BracketInNameClosesArgument", {{u"a)", u"5", u"5"}}, "(abs(a))", yields("5")},
     {"BracketInNameClosesArgumentInLongText",
@@ -87,29 +83,96 @@ INSTANTIATE_TEST_SUITE_P(Rows, Variables, testing::ValuesIn(kVariables), RowName
 
 // Computing a row puts its expression's result, evaluated without variables,
 // into its result box; a row in error fails every use of a variable until it
-// is computed again without error; a fault leaves the box as it was.
+// is computed again without error.
 TEST(RowResults, ComputingARowRefreshesItsResultBox)
 {
     EvaluationContext rows;
     rows.rows[0] = {u"r", u"2", u""};
     rows.rows[1] = {u"", u"(1", u""};
     rows.rows[2] = {u"y", u"r+1", u""};
+    const auto compute = [&](std::size_t i) { rows.rows[i].result = computeRow(rows, i).text; };
     for (std::size_t i = 0; i < 3; ++i)
-        computeRow(rows, i);
+        compute(i);
     EXPECT_EQ(u8(rows.rows[0].result), "2");
     EXPECT_EQ(u8(rows.rows[1].result), u8(m::kWrongParenthisation));
     EXPECT_EQ(u8(rows.rows[2].result), u8(m::kUnknownIdentifier));
     rows.rows[1].expression = rows.rows[2].expression = u"1";
     EXPECT_EQ(evaluate(rows, "r*3"), kInError);
 
-    computeRow(rows, 1);
-    computeRow(rows, 2);
+    compute(1);
+    compute(2);
     EXPECT_EQ(evaluate(rows, "r*3"), yields("6"));
-
-    rows.rows[0].expression = u"1/0";
-    EXPECT_THROW(computeRow(rows, 0), Fault);
-    EXPECT_EQ(u8(rows.rows[0].result), "2");
 }
+
+// What "=" computes: the expression, then each named row, all against the
+// rows as they stood before; the first fault ends it.
+struct CommandCase {
+    const char* name;
+    std::vector<VariableRow> rows;
+    const char* expression;
+    Result expected;
+    std::vector<std::optional<Result>> expectedRows; // rows 0, 1, ...; unset: not computed
+};
+
+void PrintTo(const CommandCase& row, std::ostream* os)
+{
+    *os << row.expression;
+}
+
+class ExpressionThenRows : public testing::TestWithParam<CommandCase> {};
+
+TEST_P(ExpressionThenRows, Compute)
+{
+    const CommandCase& command = GetParam();
+    EvaluationContext rows;
+    std::ranges::copy(command.rows, rows.rows.begin());
+    const ExpressionAndRows results = computeExpressionAndRows(rows, u16(command.expression));
+    EXPECT_EQ(results.expression, command.expected);
+    for (std::size_t i = 0; i < rows.rows.size(); ++i)
+        EXPECT_EQ(results.rows[i], i < command.expectedRows.size() ? command.expectedRows[i] : std::nullopt)
+            << "row " << i;
+}
+
+const Result kDivisionByZero = faults(FaultKind::DivisionByZero);
+
+const CommandCase kCommands[] = {
+    // A name of blanks is a name; an empty one skips its row.
+    {"NamedRowsOnly",
+     {{u"r", u"2", u""}, {u"", u"2*3", u"kept"}, {u" ", u"1+1", u""}},
+     "r*3",
+     yields("6"),
+     {yields("2"), std::nullopt, yields("2")}},
+    {"RowInErrorNamedOrNot",
+     {{u"a", u"1", u"1"}, {u"", u"(1", u"Error. Wrong Parenthisation"}},
+     "a+1",
+     kInError,
+     {yields("1")}},
+    {"RowInErrorLeavesPlainExpressions",
+     {{u"a", u"1", u"1"}, {u"", u"(1", u"Error. Wrong Parenthisation"}},
+     "2*3",
+     yields("6"),
+     {yields("1")}},
+    // The row is recomputed without error, but only after the expression.
+    {"RowMendedAfterTheExpression", {{u"a", u"1", u"Error. No Text"}}, "a+1", kInError, {yields("1")}},
+    {"StaleRowRecomputedInError",
+     {{u"x", u"(1", u"2"}},
+     "x+1",
+     kInError,
+     {yields(u8(m::kWrongParenthisation))}},
+    {"FaultInExpressionComputesNoRow", {{u"a", u"2", u"old"}}, "1/0", kDivisionByZero, {}},
+    {"StaleRowInArgumentFaults", {{u"x", u"(1", u"2"}}, "abs(x)", faults(FaultKind::TypeMismatch), {}},
+    {"FaultInRowEndsTheRows",
+     {{u"a", u"1", u"r0"}, {u"b", u"1/0", u"r1"}, {u"c", u"3", u"r2"}},
+     "4",
+     yields("4"),
+     {yields("1"), kDivisionByZero}},
+    {"FirstFaultOfTheRowsWins",
+     {{u"a", u"log(0)", u""}, {u"b", u"1/0", u""}},
+     "2",
+     yields("2"),
+     {faults(FaultKind::InvalidArgument)}},
+};
+INSTANTIATE_TEST_SUITE_P(Commands, ExpressionThenRows, testing::ValuesIn(kCommands), RowName{});
 
 } // namespace
 } // namespace vantor::test

@@ -8,10 +8,10 @@
 // Anything else (a crash, a sanitizer report, another exception, a malformed
 // or infinite result) is a finding.
 
-#include "engine/evaluate.h"
-#include "engine/fault.h"
+#include "engine/compute.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "engine/raise.h"
 #include "tools/utf8.h"
 
 #include <algorithm>
@@ -25,48 +25,17 @@ namespace {
 
 using namespace vantor;
 
-bool isMessage(TextView text)
+// A fault, a fixed message, or a number text in its one written form: one
+// that reads back to a value written the same way again.
+void expectResult(const Result& result)
 {
-    for (const std::u16string_view message :
-         {messages::kNoText, messages::kWrongParenthisation, messages::kWrongArrangementOfOperands,
-          messages::kWrongArrangementOfParenthesis, messages::kFunctionWithNoParanthesis,
-          messages::kWrongExponentialNumber, messages::kUnknownIdentifier, messages::kVariableInError}) {
-        if (text == message)
-            return true;
-    }
-    return false;
-}
-
-void expectResult(TextView text)
-{
-    if (isMessage(text))
+    if (result.fault || std::ranges::find(messages::kAll, result.text) != messages::kAll.end())
         return;
-    // A number text reads back to a value that is written the same way again.
-    if (isNumber(text)) {
-        try {
-            if (numberText(numberValue(text)) == text)
-                return;
-        } catch (const Fault&) {
-        }
-    }
-    std::fprintf(stderr, "not a result text: %s\n", toUtf8(text).c_str());
+    if (isNumber(result.text) &&
+        resultOf([&] { return numberText(numberValue(result.text)); }) == Result{result.text, std::nullopt})
+        return;
+    std::fprintf(stderr, "not a result text: %s\n", toUtf8(result.text).c_str());
     std::abort();
-}
-
-// Runs one evaluation into its box. A fault is an accepted ending: it leaves
-// the box alone, and the command that started it writes nothing further.
-template <class Evaluation> bool run(Text& box, Evaluation evaluation)
-{
-    try {
-        Text result = evaluation();
-        expectResult(result);
-        box = std::move(result);
-        return true;
-    } catch (const Fault& fault) {
-        if (fault.message().empty())
-            std::abort();
-        return false;
-    }
 }
 
 } // namespace
@@ -93,16 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         VariableRow& row = rows.rows[i];
         row.name = fromUtf8(lines[i].substr(0, equals));
         row.expression = equals == std::string_view::npos ? Text() : fromUtf8(lines[i].substr(equals + 1));
-        run(row.result, [&] { return cEvaluate(rows).Evaluate(row.expression, false); });
+        // A fault leaves the result box as it was.
+        const Result result = computeRow(rows, i);
+        expectResult(result);
+        if (!result.fault)
+            row.result = result.text;
     }
 
-    Text expression = fromUtf8(lines.back());
-    if (!run(expression, [&] { return cEvaluate(rows).Evaluate(expression, true); }))
-        return 0;
-    for (VariableRow& row : rows.rows) {
-        if (!row.name.empty() &&
-            !run(row.result, [&] { return cEvaluate(rows).Evaluate(row.expression, false); }))
-            break;
+    const ExpressionAndRows results = computeExpressionAndRows(rows, fromUtf8(lines.back()));
+    expectResult(results.expression);
+    for (const std::optional<Result>& row : results.rows) {
+        if (row)
+            expectResult(*row);
     }
     return 0;
 }
