@@ -15,7 +15,7 @@ namespace {
 // The lowest address of this thread's stack, found on its first evaluation;
 // 0 until then. Where it cannot be found, the highest address: no room, and
 // the evaluation goes on a thread whose stack can be measured.
-thread_local std::uintptr_t tStackFloor = 0;
+thread_local std::uintptr_t thisThreadsStackFloor = 0;
 
 std::uintptr_t findStackFloor() noexcept
 {
@@ -57,12 +57,12 @@ void* runWork(void* argument)
 
 bool stackHasRoom() noexcept
 {
-    if (tStackFloor == 0)
-        tStackFloor = findStackFloor();
+    if (thisThreadsStackFloor == 0)
+        thisThreadsStackFloor = findStackFloor();
     // The frame's address, not a local's: under AddressSanitizer locals may
     // live elsewhere.
     const auto here = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
-    return here > tStackFloor && here - tStackFloor >= kStackMargin;
+    return here > thisThreadsStackFloor && here - thisThreadsStackFloor >= kStackMargin;
 }
 
 void runOnEngineStack(const std::function<void()>& work)
