@@ -17,6 +17,7 @@ inline constexpr std::u16string_view kWrongExponentialNumber = u"Error. Wrong Ex
 inline constexpr std::u16string_view kUnknownIdentifier = u"Error. Unknown Identifier";
 inline constexpr std::u16string_view kVariableInError = u"Error.";
 
+// Every message above.
 inline constexpr std::array kAll{kNoText,
                                  kWrongParenthisation,
                                  kWrongArrangementOfOperands,
