@@ -5,8 +5,9 @@
 # made on first use. Needs root.
 #   scripts/debian-root.sh RELEASE COMMAND [ARGUMENT]...
 # RELEASE is 12 ("bookworm") or 13 ("trixie"). The command runs in the folder
-# it was called from, with the caller's environment. Inside, the clone this
-# script belongs to, the cache and /tmp (X servers' sockets, xvfb-run's
+# it was called from, with the caller's environment, in this script's
+# process: a signal sent to the script reaches the command. Inside, the clone
+# this script belongs to, the cache and /tmp (X servers' sockets, xvfb-run's
 # authority files, wine's servers) are where they are outside, so that a
 # build made inside runs from outside and the other way round; proc, sys,
 # dev and dev/pts are the machine's.
@@ -66,13 +67,19 @@ EOF
     echo "$name: root made in $(($(date +%s) - started)) s" >&2
 )
 
-# enter COMMAND...: the command in the root, in a mount namespace of its own.
+# enter [exec] COMMAND...: the command in the root, in a mount namespace of
+# its own; with exec, in this script's process.
 enter() {
+    run=
+    if [ "$1" = exec ]; then
+        run=exec
+        shift
+    fi
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     for shared in "$clone" "$cache" /tmp; do
         mkdir -p "$root$shared"
     done
-    unshare --mount --propagation private /bin/sh -eu -c '
+    $run unshare --mount --propagation private /bin/sh -eu -c '
         root=$1 clone=$2 cache=$3
         shift 3
         mount -t proc proc "$root/proc"
@@ -86,4 +93,4 @@ enter() {
 }
 
 [ -f "$cache/$name/.vantor-complete" ] || make_root
-enter "$@"
+enter exec "$@"
