@@ -49,6 +49,11 @@ endforeach()
 list(REMOVE_DUPLICATES wine_path)
 set(VANTOR_WINE_PATH "${wine_path}") # wine's list separator is CMake's too
 set(VANTOR_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
+# The cache, and so the Debian 13 root, that this build is configured in, as
+# scripts/cache.sh finds it: run-under-wine.sh enters that root from another
+# system whatever HOME its caller has.
+execute_process(COMMAND sh -c ". \"$0\" && printf %s \"$cache\"" ${PROJECT_SOURCE_DIR}/scripts/cache.sh
+                OUTPUT_VARIABLE VANTOR_CACHE COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh.in ${CMAKE_BINARY_DIR}/run-under-wine.sh @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/run-under-wine.sh)
 
