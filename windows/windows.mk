@@ -37,11 +37,13 @@ windows: windows-deps
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 
 # Every engine, command-line and window test under wine; the command-line
-# tests are the host's program, run on vantor-eval.exe.
+# tests are the host's program, run on vantor-eval.exe. Then the runner
+# itself (tests/windows/runner-test.sh).
 test-windows: windows configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target cli_tests
 	$(WINDOWS_DIR)/run-under-wine.sh wineboot --init
 	cd $(WINDOWS_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	tests/windows/runner-test.sh $(WINDOWS_DIR)
 
 # The Windows build's windows under wine with the real platform plugin, on a
 # desktop that gives it what Windows 10 and 11 give (scripts/wine-desktop.sh),
@@ -83,7 +85,10 @@ test-windows-package: windows-package
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGE_TEST_PACKAGES)
 	tests/windows/package-test.sh $(WINDOWS_DIR)
 else
-# Every target that needs Debian 13, test-accessibility among them.
+# Every target that needs Debian 13, test-accessibility among them. The
+# runner's test runs again from here, where the runner enters the root itself.
 $(DEBIAN_13_TARGETS):
 	scripts/debian-root.sh 13 $(MAKE) $@ BUILD_DIR=$(BUILD_DIR)-debian13
+	$(AFTER_DEBIAN_13)
+test-windows: AFTER_DEBIAN_13 = tests/windows/runner-test.sh $(WINDOWS_DIR)
 endif
