@@ -28,15 +28,19 @@ bool stackHasRoom() noexcept;
 // had, the work runs on the calling thread.
 void runOnEngineStack(const std::function<void()>& work);
 
+// What work returns, computed on a thread with kStackBytes of stack.
+template <class Work> std::invoke_result_t<Work&> onEngineStack(Work&& work)
+{
+    std::optional<std::invoke_result_t<Work&>> result;
+    runOnEngineStack([&] { result.emplace(work()); });
+    return std::move(*result);
+}
+
 // What work returns, computed here while the stack has room, and on the
 // engine's stack otherwise.
 template <class Work> std::invoke_result_t<Work&> withStackRoom(Work&& work)
 {
-    if (stackHasRoom())
-        return work();
-    std::optional<std::invoke_result_t<Work&>> result;
-    runOnEngineStack([&] { result.emplace(work()); });
-    return std::move(*result);
+    return stackHasRoom() ? work() : onEngineStack(work);
 }
 
 } // namespace vantor

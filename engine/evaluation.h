@@ -67,10 +67,11 @@ private:
 
     // A function's argument, the bracketed group [start, end) of the text.
     ValueOrMessage evaluateArgument(std::size_t start, std::size_t end) const;
-    // The pipeline's tail on a part of the text that passed the checks, on a
-    // stack with room for it (engine/engine_stack.h).
+    // The pipeline's tail on a part of the text that passed the checks.
     ValueOrMessage evaluateChecked(TextView text) const;
-    ValueOrMessage evaluateCheckedHere(TextView text) const;
+    // The same on a thread with the engine's stack; kept out of line, so
+    // that evaluateChecked's frame, taken at every nesting level, stays small.
+    [[gnu::noinline]] ValueOrMessage evaluateOnEngineStack(TextView text) const;
 
     const EvaluationContext& m_context;
     const VariableRows& m_variables;
