@@ -6,9 +6,9 @@
 # and no-execute data. The stack protector's runtime comes with the link.
 add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--nxcompat,--high-entropy-va)
 
-# Main threads get as much stack as cEvaluate::kStackBytes instead of 1 MB:
-# the programs evaluate on threads of that size, the engine's tests on the
-# main thread.
+# Main threads get as much stack as the engine's own threads
+# (kStackBytes, engine/engine_stack.h) instead of 1 MB, so that even the
+# deepest nesting stays on the thread that began it.
 add_link_options(-Wl,--stack,16777216)
 
 # Tests run under wine, one process a test program: wine starts in about a
