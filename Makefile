@@ -45,7 +45,7 @@ IN_DEBIAN_13   := $(if $(filter 13,$(DEBIAN_RELEASE)),yes)
 # Debian 13 root, as the Windows build does (windows/windows.mk).
 DEBIAN_13_TARGETS := test-accessibility
 
-.PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package autopkgtest source-package test-package build configure deps run-deps screenshot clean \
+.PHONY: run test test-sanitize soak sanitize-configure lint fuzz bench package autopkgtest source-package test-package build configure deps run-deps screenshot architecture-picture clean \
         $(DEBIAN_13_TARGETS) build-vantor test-debian13
 
 run: build-vantor
@@ -155,6 +155,11 @@ screenshot: build
 	xvfb-run -a -s '-screen 0 1024x768x24' scripts/screenshot.sh $(BUILD_DIR)/app/vantor docs/vantor
 	QT_SCALE_FACTOR=2 xvfb-run -a -s '-screen 0 1280x1024x24' \
 	    scripts/screenshot.sh $(BUILD_DIR)/app/vantor docs/vantor-2x
+
+# The picture of the modules in docs/architecture.md, drawn from its source.
+architecture-picture:
+	@scripts/ensure-packages.sh graphviz
+	dot -Tsvg docs/architecture.dot -o docs/architecture.svg
 
 ifeq ($(IN_DEBIAN_13),yes)
 # What a screen reader receives (tests/ui/atspi_test.py): Vantor on a real
