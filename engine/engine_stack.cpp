@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <utility>
 
 #include <pthread.h>
 #ifdef _WIN32
@@ -71,15 +72,20 @@ void runOnEngineStack(const std::function<void()>& work)
     // provides them on Windows.
     Run run{work, nullptr};
     pthread_attr_t attributes;
-    if (pthread_attr_init(&attributes) != 0) {
-        work();
-        return;
-    }
     pthread_t thread;
-    const bool started = pthread_attr_setstacksize(&attributes, kStackBytes) == 0 &&
-                         pthread_create(&thread, &attributes, runWork, &run) == 0;
-    pthread_attr_destroy(&attributes);
+    bool started = false;
+    if (pthread_attr_init(&attributes) == 0) {
+        started = pthread_attr_setstacksize(&attributes, kStackBytes) == 0 &&
+                  pthread_create(&thread, &attributes, runWork, &run) == 0;
+        pthread_attr_destroy(&attributes);
+    }
     if (!started) {
+        // No such thread to be had: the work goes on here, as far as this
+        // stack takes it, without looking for one at every level.
+        struct Restore {
+            std::uintptr_t floor;
+            ~Restore() { thisThreadsStackFloor = floor; }
+        } restore{std::exchange(thisThreadsStackFloor, 1)};
         work();
         return;
     }
