@@ -14,9 +14,10 @@ namespace {
 // the rows' names are known identifiers.
 Result compute(const EvaluationContext& context, Text text, bool vDetectVariable)
 {
-    return withStackRoom([&] {
+    const auto evaluate = [&] {
         return resultOf([&] { return cEvaluate(context).Evaluate(std::move(text), vDetectVariable); });
-    });
+    };
+    return stackHasRoom() ? evaluate() : onEngineStack(evaluate);
 }
 
 } // namespace

@@ -36,11 +36,4 @@ template <class Work> std::invoke_result_t<Work&> onEngineStack(Work&& work)
     return std::move(*result);
 }
 
-// What work returns, computed here while the stack has room, and on the
-// engine's stack otherwise.
-template <class Work> std::invoke_result_t<Work&> withStackRoom(Work&& work)
-{
-    return stackHasRoom() ? work() : onEngineStack(work);
-}
-
 } // namespace vantor
